@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+// Number texts as the pupil sees and types them. Pure functions, no widgets.
+namespace platform {
+
+// "-" for a negative value, then the decimal digits without leading zeros or blanks.
+QString decimalText(std::int32_t value);
+
+// Upper-case hexadecimal digits without prefix or leading zeros. A negative value shows its
+// two's complement: 4 digits for a 16-bit value, 8 digits for a 32-bit one.
+QString hexText(std::int16_t value);
+QString hexText(std::int32_t value);
+
+// The number at the start of a text. Blanks, tabs and line breaks are skipped wherever they
+// stand; then an optional sign, digits, an optional decimal point (always the period) and an
+// optional exponent are read, stopping at the first character that cannot continue the number.
+// A text that does not begin with a number gives 0.
+double numberOfText(QStringView text);
+
+// The nearest 32-bit integer, ties to even (12.5 gives 12, 13.5 gives 14); nothing when the
+// nearest integer lies outside the signed 32-bit range.
+std::optional<std::int32_t> toInt32(double value);
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Plays a short WAV file and returns once it has been heard. The event loop does not run
+// meanwhile, so input that arrives during the sound is handled after the caller is done.
+// Anything that goes wrong (no such file, a file that is not a sound, no sound device) means
+// silence: no message and nothing on stderr.
+class Sound
+{
+public:
+    static void play(const QString &fileName);
+
+    // Where a name without a directory is found: the current directory, then beside the
+    // executable, then the installed data directory. Empty when it is in none of them.
+    static QString locate(const QString &fileName);
+};
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#include <QTest>
+
+class TestPlaceholder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void nothingYet() {}
+};
+
+QTEST_MAIN(TestPlaceholder)
+#include "tst_assets.moc"
