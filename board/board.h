@@ -115,9 +115,9 @@ private:
 class Board
 {
 public:
-    std::int16_t upperValue(int rod) const { return m_upperValue.at(rod); }
-    std::int16_t lowerValue(int rod) const { return m_lowerValue.at(rod); }
-    std::int16_t rodValue(int rod) const { return m_rodValue.at(rod); }
+    std::int16_t UpperValue(int rod) const { return m_upperValue.at(rod); }
+    std::int16_t LowerValue(int rod) const { return m_lowerValue.at(rod); }
+    std::int16_t RodValue(int rod) const { return m_rodValue.at(rod); }
 
     // The plain sum of the 15 rod values, 0..225.
     std::int32_t total() const;
