@@ -1,1 +1,410 @@
 #include "form1.h"
+
+#include "form1layout.h"
+#include "platform/imagecontrol.h"
+#include "platform/linecontrol.h"
+#include "platform/messagebox.h"
+#include "platform/numbers.h"
+#include "platform/program.h"
+#include "platform/sound.h"
+#include "platform/twips.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+using namespace mainwin;
+using platform::pixels;
+using platform::twipsRect;
+
+namespace {
+
+const QString ClickSound = QStringLiteral("click.wav");
+const QString TooLargeForBase16 = QStringLiteral("The number is too large to show in base 16.");
+
+QPointer<Form1> &defaultInstance()
+{
+    static QPointer<Form1> form;
+    return form;
+}
+bool defaultCreated = false;
+
+QColor rgb(const int (&c)[3])
+{
+    return QColor(c[0], c[1], c[2]);
+}
+
+QFont makeFont(const QStringList &families, int pixelSize, bool bold, bool italic = false)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+const QStringList SansSerif{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")};
+const QStringList Roman{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+
+// Bead pictures are 32 x 32 and stretched to their 495-twip square, 33 pixels.
+QPixmap beadPicture(const QString &path)
+{
+    QPixmap picture;
+    if (!QPixmapCache::find(path, &picture)) {
+        const int side = pixels(board::BeadSize);
+        picture = QPixmap(path).scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QPixmapCache::insert(path, picture);
+    }
+    return picture;
+}
+
+template <typename Control> Control *place(Control *control, const layout::ControlSpec &spec)
+{
+    control->setObjectName(QLatin1String(spec.name));
+    control->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+    control->setVisible(spec.visible);
+    return control;
+}
+
+// The menu title "&File". Its one item, "New", carries a submenu: hovering over it opens the
+// submenu, and clicking it runs New as any other item would.
+class FileMenu : public QMenu
+{
+public:
+    using QMenu::QMenu;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        QAction *action = actionAt(event->position().toPoint());
+        if (action && action->menu() && action->isEnabled()) {
+            hide();
+            action->trigger();
+            return;
+        }
+        QMenu::mouseReleaseEvent(event);
+    }
+};
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QLatin1String(layout::Caption));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/quillmere.ico")));
+    setFont(makeFont(SansSerif, layout::DefaultFontPixels, false));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, rgb(layout::BackColour));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    buildFrame(client);
+    buildBeads(client);
+    buildReadOut(client);
+    buildMenu();
+    applyStackingAndTabOrder(client);
+
+    // The controls keep their places whatever the window's size: a smaller window cuts them off
+    // at the right and bottom.
+    resize(pixels(layout::ClientWidth),
+           pixels(layout::ClientHeight) + menuBar()->sizeHint().height());
+}
+
+Form1::~Form1() = default;
+
+Form1 *Form1::defaultForm()
+{
+    if (!defaultCreated) {
+        defaultCreated = true;
+        defaultInstance() = new Form1;
+    }
+    return defaultInstance();
+}
+
+Form1 *Form1::loadedDefault()
+{
+    return defaultInstance();
+}
+
+void Form1::showFresh()
+{
+    (new Form1)->showCentred();
+}
+
+void Form1::showCentred()
+{
+    const QRect available =
+        (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    move(available.center() - rect().center());
+    show();
+}
+
+void Form1::unload()
+{
+    close();
+}
+
+void Form1::buildFrame(QWidget *client)
+{
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    for (const layout::LineSpec &line : layout::FrameLines) {
+        auto *control = new platform::LineControl({line.x1, line.y1}, {line.x2, line.y2},
+                                                  layout::FrameLineWidth, windowText, client);
+        control->setObjectName(QLatin1String(line.name));
+    }
+    for (int rod = 0; rod < board::RodCount; ++rod) {
+        const int x = layout::rodWireX(rod);
+        auto *wire =
+            new platform::LineControl({x, layout::RodWireTop}, {x, layout::RodWireBottom},
+                                      layout::RodWireWidth, rgb(layout::RodWireColour), client);
+        wire->setObjectName(QStringLiteral("Line%1").arg(layout::FirstRodWire + rod));
+    }
+}
+
+void Form1::buildBeads(QWidget *client)
+{
+    const QPixmap lower = beadPicture(QStringLiteral(":/assets/lowerbead.ico"));
+    const QPixmap upper = beadPicture(QStringLiteral(":/assets/upperbead.ico"));
+    for (int image = 1; image <= board::ImageCount; ++image) {
+        const board::Bead bead = board::beadOfImage(image);
+        auto *control = new platform::ImageControl(client);
+        control->setObjectName(QStringLiteral("Image%1").arg(image));
+        control->setPicture(board::deckOf(bead.kind) == board::Deck::Lower ? lower : upper);
+        control->setTwipsGeometry(board::beadLeft(bead.rod),
+                                  board::topOf(bead.kind, board::Place::Rest), board::BeadSize,
+                                  board::BeadSize);
+        connect(control, &platform::ImageControl::mouseDown, this,
+                [this, image] { beadGesture(image, board::Gesture::Press); });
+        connect(control, &platform::ImageControl::clicked, this,
+                [this, image] { beadGesture(image, board::Gesture::Click); });
+        m_images[image - 1] = control;
+    }
+}
+
+void Form1::buildReadOut(QWidget *client)
+{
+    const QPalette system = QApplication::palette();
+
+    std::array<QPushButton *, layout::Buttons.size()> buttons{};
+    for (std::size_t i = 0; i < layout::Buttons.size(); ++i) {
+        const layout::ControlSpec &spec = layout::Buttons[i];
+        buttons[i] = place(new QPushButton(QString::fromUtf8(spec.caption), client), spec);
+        buttons[i]->setAutoDefault(false);
+    }
+    const auto button = [&](const char *name) {
+        return *std::find_if(buttons.begin(), buttons.end(), [name](QPushButton *b) {
+            return b->objectName() == QLatin1String(name);
+        });
+    };
+    m_ComHex = button("ComHex");
+    m_ComBase = button("ComBase");
+    connect(button("ComHide"), &QPushButton::clicked, this, &Form1::ComHide_Click);
+    connect(button("ComView"), &QPushButton::clicked, this, &Form1::ComView_Click);
+    connect(m_ComHex, &QPushButton::clicked, this, &Form1::ComHex_Click);
+    connect(m_ComBase, &QPushButton::clicked, this, &Form1::ComBase_Click);
+    connect(button("ComReset"), &QPushButton::clicked, this, &Form1::ComReset_Click);
+    connect(button("ComExit"), &QPushButton::clicked, this, &Form1::ComExit_Click);
+
+    QPalette baseLabelColours = system;
+    baseLabelColours.setColor(QPalette::Window, rgb(layout::BackColour));
+    baseLabelColours.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
+    std::array<QLabel *, layout::BaseLabels.size()> baseLabels{};
+    for (std::size_t i = 0; i < layout::BaseLabels.size(); ++i) {
+        const layout::ControlSpec &spec = layout::BaseLabels[i];
+        QLabel *label = place(new QLabel(QString::fromUtf8(spec.caption), client), spec);
+        label->setFont(makeFont(Roman, layout::BaseLabelFontPixels, true, true));
+        label->setPalette(baseLabelColours);
+        label->setAutoFillBackground(true);
+        baseLabels[i] = label;
+    }
+    m_LabBase = baseLabels[0];
+    m_LabHex = baseLabels[1];
+
+    m_TextBin = place(new QLineEdit(client), layout::TextBin);
+    m_TextBin->setFont(makeFont(SansSerif, layout::TextBinFontPixels, true));
+    m_TextBin->setMaxLength(layout::TextBinMaxLength);
+
+    QPalette rodLabelColours = system;
+    rodLabelColours.setColor(QPalette::Window, system.color(QPalette::Base));
+    rodLabelColours.setColor(QPalette::WindowText, system.color(QPalette::Text));
+    for (int rod = 0; rod < board::RodCount; ++rod) {
+        auto *label = new QLabel(QStringLiteral("0"), client);
+        label->setObjectName(QStringLiteral("Label1(%1)").arg(rod));
+        label->setGeometry(twipsRect(layout::rodLabelLeft(rod), layout::RodLabelTop,
+                                     layout::RodLabelWidth, layout::RodLabelHeight));
+        label->setFont(makeFont(SansSerif, layout::RodLabelFontPixels, true));
+        label->setPalette(rodLabelColours);
+        label->setAutoFillBackground(true);
+        m_Label1[rod] = label;
+    }
+}
+
+void Form1::buildMenu()
+{
+    auto *file = new FileMenu(tr("&File"), this);
+    file->setObjectName(QStringLiteral("File"));
+    menuBar()->addMenu(file);
+
+    auto *newMenu = new QMenu(tr("New"), file);
+    newMenu->setObjectName(QStringLiteral("New"));
+    QAction *newItem = file->addMenu(newMenu);
+    newItem->setObjectName(QStringLiteral("New"));
+    newItem->setCheckable(true);
+    newItem->setChecked(true);
+    newItem->setShortcut(Qt::Key_F1);
+    connect(newItem, &QAction::triggered, this, [this] { New_Click(2); });
+
+    QAction *exitItem = newMenu->addAction(tr("Exit"));
+    exitItem->setObjectName(QStringLiteral("Exit"));
+    exitItem->setCheckable(true);
+    exitItem->setChecked(true);
+    exitItem->setShortcut(Qt::Key_F2);
+    connect(exitItem, &QAction::triggered, this, [this] { Exit_Click(2); });
+
+    // The check marks are part of the design: choosing an item does not clear them.
+    for (QAction *item : {newItem, exitItem})
+        connect(item, &QAction::toggled, item, [item] { item->setChecked(true); });
+}
+
+void Form1::applyStackingAndTabOrder(QWidget *client)
+{
+    // Raise from the bottom-most up, then the buttons and the text box above everything.
+    std::vector<QWidget *> topMostFirst;
+    for (const layout::StackRun &run : layout::Stacking) {
+        const int step = run.last >= run.first ? 1 : -1;
+        for (int n = run.first;; n += step) {
+            const QString name = QString::fromUtf8(run.pattern).arg(n);
+            topMostFirst.push_back(client->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly));
+            if (n == run.last)
+                break;
+        }
+    }
+    for (auto it = topMostFirst.rbegin(); it != topMostFirst.rend(); ++it)
+        (*it)->raise();
+
+    std::vector<const layout::ControlSpec *> focusable;
+    for (const layout::ControlSpec &spec : layout::Buttons)
+        focusable.push_back(&spec);
+    focusable.push_back(&layout::TextBin);
+    std::sort(focusable.begin(), focusable.end(),
+              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+    QWidget *previous = nullptr;
+    for (const layout::ControlSpec *spec : focusable) {
+        auto *widget = client->findChild<QWidget *>(QLatin1String(spec->name));
+        widget->raise();
+        if (previous)
+            setTabOrder(previous, widget);
+        else
+            widget->setFocus();
+        previous = widget;
+    }
+}
+
+void Form1::beadGesture(int image, board::Gesture gesture)
+{
+    platform::Sound::play(ClickSound);
+    for (const board::BeadMove &move : m_board.act(image, gesture))
+        m_images[move.image - 1]->setTop(move.top);
+    BaseView();
+}
+
+void Form1::showBase16(bool base16)
+{
+    m_LabBase->setVisible(!base16);
+    m_LabHex->setVisible(base16);
+    m_ComBase->setVisible(base16);
+    m_ComHex->setVisible(!base16);
+}
+
+void Form1::BaseView()
+{
+    for (int rod = 0; rod < board::RodCount; ++rod)
+        m_Label1[rod]->setText(platform::decimalText(m_board.RodValue(rod)));
+    m_TextValue = m_board.total();
+    m_TextBin->setText(platform::decimalText(m_TextValue));
+    showBase16(false);
+}
+
+bool Form1::HexView()
+{
+    const std::optional<std::int32_t> typed =
+        platform::toInt32(platform::numberOfText(m_TextBin->text()));
+    if (!typed) {
+        platform::exclamationBox(this, TooLargeForBase16);
+        return false;
+    }
+    m_TextValue = *typed;
+    for (int rod = 0; rod < board::RodCount; ++rod)
+        m_Label1[rod]->setText(platform::hexText(m_board.RodValue(rod)));
+    m_HexTotal = m_board.total();
+    m_TextBin->setText(platform::hexText(m_HexTotal));
+    showBase16(true);
+    return true;
+}
+
+void Form1::ComBase_Click()
+{
+    BaseView();
+}
+
+void Form1::ComHex_Click()
+{
+    if (HexView())
+        m_TextBin->setText(platform::hexText(m_TextValue));
+}
+
+void Form1::ComReset_Click()
+{
+    unload();
+    showFresh();
+}
+
+void Form1::New_Click(int /*index*/)
+{
+    if (Form1 *form = loadedDefault())
+        form->unload();
+    showFresh();
+}
+
+void Form1::setAnswersVisible(bool visible)
+{
+    for (int answerIndex = 0; answerIndex < board::RodCount; ++answerIndex)
+        m_Label1[answerIndex]->setVisible(visible);
+}
+
+void Form1::ComHide_Click()
+{
+    setAnswersVisible(false);
+}
+
+void Form1::ComView_Click()
+{
+    setAnswersVisible(true);
+}
+
+void Form1::ComExit_Click()
+{
+    platform::exclamationBox(this, tr("Good Bye!"));
+    platform::endProgram();
+}
+
+void Form1::Exit_Click(int /*index*/)
+{
+    ComExit_Click();
+}

@@ -1,1 +1,93 @@
 #pragma once
+
+#include "board/board.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace platform {
+class ImageControl;
+}
+
+// The main window: the counting frame, the read-out of its rod values and total, and the
+// commands.
+//
+// The path of one click on a bead:
+//  1. The mouse button goes down over the bead's picture. Its ImageControl emits mouseDown and
+//     beadGesture(image, Press) runs.
+//  2. platform::Sound plays "click.wav" and returns once it has been heard; the event loop does
+//     not run meanwhile, so the release waits until this action is done.
+//  3. board::Board::act applies the bead rule: it writes the deck's and the rod's new values and
+//     names the beads to move, which beadGesture moves by setting their pictures' top edges.
+//     A bead at the beam leaves for its rest place; a bead at rest stays where it is.
+//  4. BaseView writes the 15 rod values into Label1(0..14) and their sum into TextBin, in base 10.
+//  5. The button comes up. Only a picture that is still under the pointer, one that step 3 left
+//     in place, emits clicked, and steps 2 to 4 run again with Gesture::Click: the bead and every
+//     bead between it and the beam go to the beam.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The default main window, the one that start-up shows and that New closes. It is created on
+    // first use; once it has been unloaded, loadedDefault() is null.
+    static Form1 *defaultForm();
+    static Form1 *loadedDefault();
+
+    // Opens a fresh main window at the centre of the screen; nothing keeps a reference to it.
+    static void showFresh();
+
+    // Shows this window at the centre of the screen.
+    void showCentred();
+
+    // Closes this window; it is destroyed once the running handler has returned.
+    void unload();
+
+    const board::Board &board() const { return m_board; }
+
+    // The read-out.
+    void BaseView();
+    bool HexView();
+    void ComBase_Click();
+    void ComHex_Click();
+
+    // The commands.
+    void ComReset_Click();
+    void New_Click(int index);
+    void ComHide_Click();
+    void ComView_Click();
+    void ComExit_Click();
+    void Exit_Click(int index);
+
+private:
+    void buildFrame(QWidget *client);
+    void buildBeads(QWidget *client);
+    void buildReadOut(QWidget *client);
+    void buildMenu();
+    void applyStackingAndTabOrder(QWidget *client);
+
+    void beadGesture(int image, board::Gesture gesture);
+    void setAnswersVisible(bool visible);
+    void showBase16(bool base16);
+
+    board::Board m_board;
+    std::int32_t m_TextValue = 0;
+    std::int32_t m_HexTotal = 0;
+
+    std::array<platform::ImageControl *, board::ImageCount> m_images{};
+    std::array<QLabel *, board::RodCount> m_Label1{};
+    QLineEdit *m_TextBin = nullptr;
+    QLabel *m_LabBase = nullptr;
+    QLabel *m_LabHex = nullptr;
+    QPushButton *m_ComBase = nullptr;
+    QPushButton *m_ComHex = nullptr;
+};

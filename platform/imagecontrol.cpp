@@ -1,1 +1,66 @@
 #include "imagecontrol.h"
+
+#include "twips.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace platform {
+
+ImageControl::ImageControl(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageControl::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    if (!picture.hasAlpha())
+        clearMask();
+    else
+        setMask(picture.mask());
+    update();
+}
+
+void ImageControl::setTwipsGeometry(int left, float top, int width, int height)
+{
+    m_top = top;
+    setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+void ImageControl::setTop(float twips)
+{
+    m_top = twips;
+    move(x(), pixels(twips));
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_picture);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = true;
+    const QPointF at = event->position() * TwipsPerPixel;
+    emit mouseDown(event->button(), event->modifiers(), float(at.x()), float(at.y()));
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_pressed || event->buttons() != Qt::NoButton)
+        return;
+    m_pressed = false;
+    if (isOverPicture(event->position().toPoint()))
+        emit clicked();
+}
+
+bool ImageControl::isOverPicture(QPoint point) const
+{
+    return mask().isEmpty() ? rect().contains(point) : mask().contains(point);
+}
+
+} // namespace platform

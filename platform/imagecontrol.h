@@ -1,1 +1,47 @@
 #pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace platform {
+
+// A picture stretched over its rectangle that reports a press and a click.
+//
+// The press comes when a mouse button goes down over the picture's opaque pixels; presses on
+// the transparent margin go to whatever lies below. The click comes when the last button is
+// released over the picture, judged where the control stands after the press was handled: a
+// control that the press moved away from under the pointer gets no click.
+class ImageControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageControl(QWidget *parent = nullptr);
+
+    // The picture is scaled to the control's size; its transparent pixels let the mouse through.
+    void setPicture(const QPixmap &picture);
+
+    // Left edge and size in twips; the top edge in twips as a single-precision number.
+    void setTwipsGeometry(int left, float top, int width, int height);
+    float top() const { return m_top; }
+    void setTop(float twips);
+
+signals:
+    // Button and modifiers as Qt reports them; x and y in twips within the control.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool isOverPicture(QPoint point) const;
+
+    QPixmap m_picture;
+    float m_top = 0;
+    bool m_pressed = false;
+};
+
+} // namespace platform

@@ -1,1 +1,29 @@
 #pragma once
+
+#include <QWidget>
+
+namespace platform {
+
+// A horizontal or vertical line between two points given in twips, drawn `width` pixels thick
+// and centred on those points. It takes no mouse input: presses go to what lies below it.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    LineControl(QPoint fromTwips, QPoint toTwips, int width, const QColor &colour,
+                QWidget *parent = nullptr);
+
+    QPoint from() const { return m_from; }
+    QPoint to() const { return m_to; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_colour;
+};
+
+} // namespace platform

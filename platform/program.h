@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+namespace platform {
+
+// Ends the program at once: every window goes away and the event loop returns 0, so no further
+// handler runs.
+void endProgram();
+
+// Tests observe the end without ending: while a handler is set, endProgram calls it instead.
+void setEndProgramHandler(std::function<void()> handler);
+
+} // namespace platform

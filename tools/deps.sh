@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, whatever Quillmere needs and is not there yet: `tools/deps.sh` for
+# building and running, `tools/deps.sh --tests` for the tests as well. Runs apt-get through sudo
+# when not root.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    libsndfile1-dev portaudio19-dev libasound2-dev libjack-jackd2-dev
+    fonts-liberation2
+)
+if [[ "${1:-}" == "--tests" ]]; then
+    packages+=(xvfb xauth xdotool xclip x11-utils imagemagick)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
