@@ -289,7 +289,9 @@ void Form1::applyStackingAndTabOrder(QWidget *client)
     for (const layout::StackRun &run : layout::Stacking) {
         const int step = run.last >= run.first ? 1 : -1;
         for (int n = run.first;; n += step) {
-            const QString name = QString::fromUtf8(run.pattern).arg(n);
+            QString name = QString::fromUtf8(run.pattern);
+            if (name.contains(QLatin1String("%1")))
+                name = name.arg(n);
             topMostFirst.push_back(client->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly));
             if (n == run.last)
                 break;

@@ -147,8 +147,8 @@ void TestForm1::controlsStandWhereDesigned_data()
     QTest::newRow("top of the frame") << "Line3" << QRect(14, 22, 517, 5) << "" << true;
     QTest::newRow("left of the frame") << "Line1" << QRect(14, 22, 5, 333) << "" << true;
     QTest::newRow("the beam") << "Line5" << QRect(14, 134, 517, 5) << "" << true;
-    QTest::newRow("rightmost wire") << "Line6" << QRect(496, 24, 2, 329) << "" << true;
-    QTest::newRow("leftmost wire") << "Line20" << QRect(48, 24, 2, 329) << "" << true;
+    QTest::newRow("rightmost wire") << "Line6" << QRect(496, 24, 2, 330) << "" << true;
+    QTest::newRow("leftmost wire") << "Line20" << QRect(48, 24, 2, 330) << "" << true;
 }
 
 void TestForm1::controlsStandWhereDesigned()
