@@ -1,0 +1,14 @@
+#pragma once
+
+#include "rgbcanvas.h"
+
+namespace assetgen {
+
+inline constexpr int LogoWidth = 206;
+inline constexpr int LogoHeight = 201;
+
+// The splash logo: a five-tier pagoda in red and dark red with pale-cyan windows, standing on
+// a grey base on a white ground, drawn in exactly eight colours.
+RgbCanvas logoPicture();
+
+} // namespace assetgen
