@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "form1layout.h"
+#include "platform/fonts.h"
 #include "platform/imagecontrol.h"
 #include "platform/linecontrol.h"
 #include "platform/messagebox.h"
@@ -44,17 +45,10 @@ QColor rgb(const int (&c)[3])
     return QColor(c[0], c[1], c[2]);
 }
 
-QFont makeFont(const QStringList &families, int pixelSize, bool bold, bool italic = false)
+QFont makeFont(const layout::FontSpec &spec)
 {
-    QFont f;
-    f.setFamilies(families);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
+    return platform::designFont(spec.family, spec.points, spec.bold, spec.italic);
 }
-const QStringList SansSerif{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")};
-const QStringList Roman{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
 
 // Bead pictures are 32 x 32 and stretched to their 495-twip square, 33 pixels.
 QPixmap beadPicture(const QString &path)
@@ -104,7 +98,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QLatin1String(layout::Caption));
     setWindowIcon(QIcon(QStringLiteral(":/assets/quillmere.ico")));
-    setFont(makeFont(SansSerif, layout::DefaultFontPixels, false));
+    setFont(makeFont(layout::DefaultFont));
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -228,7 +222,7 @@ void Form1::buildReadOut(QWidget *client)
     for (std::size_t i = 0; i < layout::BaseLabels.size(); ++i) {
         const layout::ControlSpec &spec = layout::BaseLabels[i];
         QLabel *label = place(new QLabel(QString::fromUtf8(spec.caption), client), spec);
-        label->setFont(makeFont(Roman, layout::BaseLabelFontPixels, true, true));
+        label->setFont(makeFont(layout::BaseLabelFont));
         label->setPalette(baseLabelColours);
         label->setAutoFillBackground(true);
         baseLabels[i] = label;
@@ -237,7 +231,7 @@ void Form1::buildReadOut(QWidget *client)
     m_LabHex = baseLabels[1];
 
     m_TextBin = place(new QLineEdit(client), layout::TextBin);
-    m_TextBin->setFont(makeFont(SansSerif, layout::TextBinFontPixels, true));
+    m_TextBin->setFont(makeFont(layout::TextBinFont));
     m_TextBin->setMaxLength(layout::TextBinMaxLength);
 
     QPalette rodLabelColours = system;
@@ -248,7 +242,7 @@ void Form1::buildReadOut(QWidget *client)
         label->setObjectName(QStringLiteral("Label1(%1)").arg(rod));
         label->setGeometry(twipsRect(layout::rodLabelLeft(rod), layout::RodLabelTop,
                                      layout::RodLabelWidth, layout::RodLabelHeight));
-        label->setFont(makeFont(SansSerif, layout::RodLabelFontPixels, true));
+        label->setFont(makeFont(layout::RodLabelFont));
         label->setPalette(rodLabelColours);
         label->setAutoFillBackground(true);
         m_Label1[rod] = label;

@@ -52,11 +52,18 @@ inline constexpr int RodLabelTop = 5760;
 inline constexpr int RodLabelWidth = 375;
 inline constexpr int RodLabelHeight = 255;
 
-// Font sizes in pixels at 96 dots per inch (8.25 pt = 11 px, 9.75 pt = 13 px, 12 pt = 16 px).
-inline constexpr int DefaultFontPixels = 11;
-inline constexpr int RodLabelFontPixels = 13;
-inline constexpr int BaseLabelFontPixels = 13;
-inline constexpr int TextBinFontPixels = 16;
+// Fonts: family and size in points.
+struct FontSpec
+{
+    const char *family;
+    double points;
+    bool bold;
+    bool italic;
+};
+inline constexpr FontSpec DefaultFont{"MS Sans Serif", 8.25, false, false};
+inline constexpr FontSpec RodLabelFont{"MS Sans Serif", 9.75, true, false};
+inline constexpr FontSpec BaseLabelFont{"Times New Roman", 9.75, true, true};
+inline constexpr FontSpec TextBinFont{"MS Sans Serif", 12, true, false};
 
 // The frame and the beam, in the system's window-text colour, 5 pixels wide.
 struct LineSpec

@@ -1,0 +1,43 @@
+#include "fonts.h"
+
+#include <QStringList>
+#include <QtMath>
+
+#include <array>
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+constexpr double PixelsPerPoint = 96.0 / 72.0;
+
+struct StandIn
+{
+    const char *family;
+    const char *twin;
+};
+constexpr std::array<StandIn, 3> StandIns{{
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Times New Roman", "Liberation Serif"},
+}};
+
+} // namespace
+
+QFont designFont(const char *family, double points, bool bold, bool italic)
+{
+    QStringList families{QString::fromUtf8(family)};
+    for (const StandIn &standIn : StandIns) {
+        if (std::strcmp(standIn.family, family) == 0)
+            families << QString::fromUtf8(standIn.twin);
+    }
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(qRound(points * PixelsPerPoint));
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace platform
