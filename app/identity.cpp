@@ -1,6 +1,6 @@
 #include "identity.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 namespace identity {
 
@@ -10,7 +10,6 @@ void applyTo(QCoreApplication &)
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision));
     QCoreApplication::setOrganizationName(QLatin1String(CompanyName));
-    QGuiApplication::setApplicationDisplayName(QLatin1String(Title));
 }
 
 } // namespace identity

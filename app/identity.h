@@ -16,7 +16,8 @@ inline constexpr const char *FileVersion = "1.00.0005";
 inline constexpr const char *FileDescription =
     "A learning tool to help youngsters with understanding the Quillmere.";
 
-// Sets the application's name, display name, version and organisation.
+// Sets the application's name, version and organisation. The name titles message boxes; window
+// titles stay as they are.
 void applyTo(QCoreApplication &application);
 
 } // namespace identity

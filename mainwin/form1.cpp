@@ -38,7 +38,6 @@ QPointer<Form1> &defaultInstance()
     static QPointer<Form1> form;
     return form;
 }
-bool defaultCreated = false;
 
 QColor rgb(const int (&c)[3])
 {
@@ -124,10 +123,8 @@ Form1::~Form1() = default;
 
 Form1 *Form1::defaultForm()
 {
-    if (!defaultCreated) {
-        defaultCreated = true;
+    if (!defaultInstance())
         defaultInstance() = new Form1;
-    }
     return defaultInstance();
 }
 
@@ -147,6 +144,7 @@ void Form1::showCentred()
         (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
     move(available.center() - rect().center());
     show();
+    activateWindow();
 }
 
 void Form1::unload()

@@ -38,8 +38,8 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // The default main window, the one that start-up shows and that New closes. It is created on
-    // first use; once it has been unloaded, loadedDefault() is null.
+    // The default main window, the one that start-up shows and that New closes. defaultForm()
+    // creates it when it is not loaded; loadedDefault() is null then.
     static Form1 *defaultForm();
     static Form1 *loadedDefault();
 

@@ -1,0 +1,323 @@
+#include "app/identity.h"
+#include "mainwin/form1.h"
+#include "platform/imagecontrol.h"
+#include "platform/messagebox.h"
+#include "platform/program.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using enum board::BeadKind;
+
+namespace {
+
+QList<Form1 *> openForms()
+{
+    QList<Form1 *> forms;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *form = qobject_cast<Form1 *>(window); form && form->isVisible())
+            forms << form;
+    }
+    return forms;
+}
+
+// Lets windows that were closed be destroyed, as the event loop would.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void press(Form1 *form, const char *button)
+{
+    QTest::mouseClick(form->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+}
+
+void clickBead(Form1 *form, int rod, board::BeadKind kind)
+{
+    auto *bead = form->findChild<platform::ImageControl *>(
+        QStringLiteral("Image%1").arg(board::imageOf({rod, kind})));
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                      bead->mapTo(form, bead->rect().center()));
+}
+
+QLabel *rodLabel(Form1 *form, int rod)
+{
+    return form->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(rod));
+}
+
+bool answersShown(Form1 *form)
+{
+    int shown = 0;
+    for (int rod = 0; rod < board::RodCount; ++rod)
+        shown += rodLabel(form, rod)->isVisible() ? 1 : 0;
+    if (shown != 0 && shown != board::RodCount)
+        qWarning("only some answers are shown");
+    return shown == board::RodCount;
+}
+
+// A window in its designed state: all beads at rest, every answer "0" and shown, base 10.
+bool isFresh(Form1 *form)
+{
+    for (int rod = 0; rod < board::RodCount; ++rod) {
+        if (rodLabel(form, rod)->text() != QLatin1String("0") || form->board().RodValue(rod) != 0)
+            return false;
+    }
+    return answersShown(form) &&
+           form->findChild<QLineEdit *>(QStringLiteral("TextBin"))->text().isEmpty() &&
+           form->findChild<QWidget *>(QStringLiteral("LabBase"))->isVisible() &&
+           form->findChild<QWidget *>(QStringLiteral("ComHex"))->isVisible() &&
+           !form->findChild<QWidget *>(QStringLiteral("ComBase"))->isVisible();
+}
+
+Form1 *showDefault()
+{
+    Form1 *form = Form1::defaultForm();
+    form->showCentred();
+    return QTest::qWaitForWindowExposed(form) ? form : nullptr;
+}
+
+// Centred on the screen, give or take the window frame.
+bool isCentred(QWidget *window)
+{
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    return (window->frameGeometry().center() - centre).manhattanLength() <= 4;
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void resetGivesAFreshWindowAtTheCentre();
+    void newAndResetAcrossWindows();
+    void answers_data();
+    void answers();
+    void exitSaysGoodBye_data();
+    void exitSaysGoodBye();
+    void newFromTheMenuAndF1_data();
+    void newFromTheMenuAndF1();
+    void closingOneWindowLeavesTheOthers();
+};
+
+void TestCommands::initTestCase()
+{
+    identity::applyTo(*QCoreApplication::instance());
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestCommands::cleanup()
+{
+    platform::setMessageBoxHandler({});
+    platform::setEndProgramHandler({});
+    for (Form1 *form : openForms())
+        form->close();
+    settle();
+}
+
+void TestCommands::resetGivesAFreshWindowAtTheCentre()
+{
+    Form1 *form = showDefault();
+    QVERIFY(form);
+    clickBead(form, 0, Lower2);
+    clickBead(form, 14, Outer);
+    press(form, "ComHide");
+    press(form, "ComHex");
+    form->move(form->pos() + QPoint(-150, 90));
+    QPointer<Form1> old = form;
+
+    press(form, "ComReset");
+    settle();
+    QVERIFY(old.isNull());
+    const QList<Form1 *> forms = openForms();
+    QCOMPARE(forms.size(), 1);
+    QVERIFY(isFresh(forms[0]));
+    QVERIFY(isCentred(forms[0]));
+}
+
+// New closes the default main window, wherever it is chosen; Reset closes its own window.
+void TestCommands::newAndResetAcrossWindows()
+{
+    Form1 *first = showDefault();
+    QVERIFY(first);
+    QPointer<Form1> firstWindow = first;
+    clickBead(first, 3, Lower1);
+
+    // New in the default window does what Reset does.
+    first->New_Click(2);
+    settle();
+    QVERIFY(firstWindow.isNull());
+    QVERIFY(!Form1::loadedDefault());
+    QCOMPARE(openForms().size(), 1);
+    Form1 *second = openForms()[0];
+    QVERIFY(isFresh(second));
+
+    // Reset in that window replaces it.
+    clickBead(second, 5, Inner);
+    second->ComReset_Click();
+    settle();
+    QCOMPARE(openForms().size(), 1);
+    Form1 *third = openForms()[0];
+    QVERIFY(isFresh(third));
+
+    // New in a window that is not the default: the default is closed already, so this window
+    // stays as it is and a fresh one opens beside it.
+    clickBead(third, 7, Lower4);
+    press(third, "ComHex");
+    third->New_Click(2);
+    settle();
+    const QList<Form1 *> forms = openForms();
+    QCOMPARE(forms.size(), 2);
+    QVERIFY(forms.contains(third));
+    QCOMPARE(rodLabel(third, 7)->text(), "2");
+    QCOMPARE(third->findChild<QLineEdit *>(QStringLiteral("TextBin"))->text(), "2");
+    Form1 *fourth = forms[0] == third ? forms[1] : forms[0];
+    QVERIFY(isFresh(fourth));
+
+    // Each window keeps its own board.
+    clickBead(fourth, 7, Lower5);
+    QCOMPARE(third->board().RodValue(7), 2);
+    QCOMPARE(fourth->board().RodValue(7), 1);
+}
+
+void TestCommands::answers_data()
+{
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("hide") << QStringList{"ComHide"} << false;
+    QTest::newRow("hide twice") << QStringList{"ComHide", "ComHide"} << false;
+    QTest::newRow("view while shown") << QStringList{"ComView"} << true;
+    QTest::newRow("hide then view") << QStringList{"ComHide", "ComView"} << true;
+    QTest::newRow("hide, base 16, base 10") << QStringList{"ComHide", "ComHex", "ComBase"} << false;
+}
+
+void TestCommands::answers()
+{
+    QFETCH(QStringList, buttons);
+    QFETCH(bool, shown);
+    Form1 *form = showDefault();
+    QVERIFY(form);
+    for (const QString &button : buttons)
+        press(form, qPrintable(button));
+    QCOMPARE(answersShown(form), shown);
+
+    // A gesture keeps the answers as they are, and still writes them.
+    clickBead(form, 2, Lower3);
+    QCOMPARE(answersShown(form), shown);
+    QCOMPARE(rodLabel(form, 2)->text(), "3");
+    press(form, "ComView");
+    QVERIFY(answersShown(form));
+    QCOMPARE(rodLabel(form, 2)->text(), "3");
+}
+
+void TestCommands::exitSaysGoodBye_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "button";
+    QTest::newRow("Exit button's access key") << "alt+e";
+    QTest::newRow("Exit in the menu") << "menu";
+    QTest::newRow("F2") << "f2";
+}
+
+void TestCommands::exitSaysGoodBye()
+{
+    QFETCH(QString, how);
+    Form1 *form = showDefault();
+    QVERIFY(form);
+    Form1::showFresh();
+    QCOMPARE(openForms().size(), 2);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+
+    QStringList happened;
+    platform::setMessageBoxHandler([&](const platform::MessageBoxCall &box) {
+        happened << QStringLiteral("box %1: %2").arg(box.title, box.text);
+    });
+    platform::setEndProgramHandler([&] { happened << QStringLiteral("end"); });
+
+    if (how == QLatin1String("button")) {
+        press(form, "ComExit");
+    } else if (how == QLatin1String("alt+e")) {
+        QTest::keyClick(form, Qt::Key_E, Qt::AltModifier);
+    } else if (how == QLatin1String("f2")) {
+        QTest::keyClick(form, Qt::Key_F2);
+    } else {
+        auto *file = form->findChild<QMenu *>(QStringLiteral("File"));
+        file->popup(form->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        QAction *newItem = file->actions().first();
+        QTest::mouseMove(file, file->actionGeometry(newItem).topLeft() + QPoint(2, 2));
+        QTest::mouseMove(file, file->actionGeometry(newItem).center());
+        auto *submenu = newItem->menu();
+        QTRY_VERIFY(submenu->isVisible());
+        QAction *exitItem = submenu->actions().first();
+        QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(exitItem).center());
+    }
+    // A button's access key clicks it after a short visible press.
+    QTRY_COMPARE(happened, QStringList({"box Quillmere: Good Bye!", "end"}));
+}
+
+void TestCommands::newFromTheMenuAndF1_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("click on New") << false;
+    QTest::newRow("F1") << true;
+}
+
+void TestCommands::newFromTheMenuAndF1()
+{
+    QFETCH(bool, byKey);
+    Form1 *form = showDefault();
+    QVERIFY(form);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    clickBead(form, 1, Lower1);
+    QPointer<Form1> old = form;
+
+    if (byKey) {
+        QTest::keyClick(form, Qt::Key_F1);
+    } else {
+        auto *file = form->findChild<QMenu *>(QStringLiteral("File"));
+        file->popup(form->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        QAction *newItem = file->actions().first();
+        QVERIFY(newItem->isChecked());
+        QCOMPARE(newItem->shortcut(), QKeySequence(Qt::Key_F1));
+        // Hovering opens the submenu and opens no window.
+        QTest::mouseMove(file, file->actionGeometry(newItem).topLeft() + QPoint(2, 2));
+        QTest::mouseMove(file, file->actionGeometry(newItem).center());
+        QTRY_VERIFY(newItem->menu()->isVisible());
+        QVERIFY(old);
+        QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(newItem).center());
+    }
+    settle();
+    QVERIFY(old.isNull());
+    QCOMPARE(openForms().size(), 1);
+    QVERIFY(isFresh(openForms()[0]));
+}
+
+// Closing the last window ends the program; the real-input script checks that on the process.
+void TestCommands::closingOneWindowLeavesTheOthers()
+{
+
+    Form1 *first = showDefault();
+    QVERIFY(first);
+    Form1::showFresh();
+    Form1 *second = openForms()[0] == first ? openForms()[1] : openForms()[0];
+
+    first->close();
+    settle();
+    clickBead(second, 4, Lower2);
+    QCOMPARE(rodLabel(second, 4)->text(), "4");
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
