@@ -12,10 +12,13 @@ int main(int argc, char *argv[])
     (new FrmSplash)->showCentred();
     const int status = QApplication::exec();
 
-    // Main windows still open when Exit ends the program.
+    // Main windows still open when Exit ends the program. Collect them first: deleting one also
+    // deletes its menus, which are top-level windows of their own.
+    QList<Form1 *> forms;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Form1 *>(window))
-            delete window;
+        if (auto *form = qobject_cast<Form1 *>(window))
+            forms << form;
     }
+    qDeleteAll(forms);
     return status;
 }

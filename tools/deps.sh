@@ -11,7 +11,7 @@ packages=(
     fonts-liberation2
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth xdotool xclip x11-utils imagemagick)
+    packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
 fi
 
 missing=()
