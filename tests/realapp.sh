@@ -41,12 +41,16 @@ total() {
     sleep 0.2
     xclip -o -selection clipboard 2>/dev/null
 }
-ended_within() { # seconds
+ended_within() { # seconds; sets $ended (run it in this shell: only it can wait for the program)
+    ended="still running"
     for _ in $(seq $(($1 * 20))); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "ended $?"; return; }
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            ended="ended $?"
+            return
+        fi
         sleep 0.05
     done
-    echo "still running"
 }
 
 # 1. A key on the splash opens the main window; beads on two rods; base 16; F2 and Enter.
@@ -63,7 +67,8 @@ check "the total in base 16" "$(total)" D
 xdotool key F2
 sleep 0.5
 xdotool key Return
-check "F2 then Enter ends the program at once" "$(ended_within 1)" "ended 0"
+ended_within 1
+check "F2 then Enter ends the program at once" "$ended" "ended 0"
 
 # 2. A click on the splash's panel; closing the last window through the window system.
 start
@@ -72,7 +77,8 @@ xdotool mousemove $(($(xdotool getdisplaygeometry | cut -d' ' -f1) / 2)) \
 window=$(main_window)
 check "a click on the splash's panel opens the main window" "$([[ -n "$window" ]] && echo yes)" yes
 /usr/bin/python3 "$here/xclose.py" "$window"
-check "closing the last window ends the program" "$(ended_within 2)" "ended 0"
+ended_within 2
+check "closing the last window ends the program" "$ended" "ended 0"
 check "nothing on stderr" "$(grep -v XDG_RUNTIME_DIR /tmp/quillmere-realapp.err)" ""
 
 echo "$passed passed, $failed failed"
