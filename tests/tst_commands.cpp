@@ -1,18 +1,16 @@
 #include "app/identity.h"
+#include "formdriver.h"
 #include "mainwin/form1.h"
-#include "platform/imagecontrol.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 using enum board::BeadKind;
+
+using namespace driver;
 
 namespace {
 
@@ -32,24 +30,6 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void press(Form1 *form, const char *button)
-{
-    QTest::mouseClick(form->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
-}
-
-void clickBead(Form1 *form, int rod, board::BeadKind kind)
-{
-    auto *bead = form->findChild<platform::ImageControl *>(
-        QStringLiteral("Image%1").arg(board::imageOf({rod, kind})));
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
-                      bead->mapTo(form, bead->rect().center()));
-}
-
-QLabel *rodLabel(Form1 *form, int rod)
-{
-    return form->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(rod));
-}
-
 bool answersShown(Form1 *form)
 {
     int shown = 0;
@@ -63,15 +43,13 @@ bool answersShown(Form1 *form)
 // A window in its designed state: all beads at rest, every answer "0" and shown, base 10.
 bool isFresh(Form1 *form)
 {
-    for (int rod = 0; rod < board::RodCount; ++rod) {
-        if (rodLabel(form, rod)->text() != QLatin1String("0") || form->board().RodValue(rod) != 0)
+    for (int image = 1; image <= board::ImageCount; ++image) {
+        const board::Bead bead = board::beadOfImage(image);
+        if (atBeam(form, bead.rod, bead.kind) ||
+            rodLabel(form, bead.rod)->text() != QLatin1String("0"))
             return false;
     }
-    return answersShown(form) &&
-           form->findChild<QLineEdit *>(QStringLiteral("TextBin"))->text().isEmpty() &&
-           form->findChild<QWidget *>(QStringLiteral("LabBase"))->isVisible() &&
-           form->findChild<QWidget *>(QStringLiteral("ComHex"))->isVisible() &&
-           !form->findChild<QWidget *>(QStringLiteral("ComBase"))->isVisible();
+    return answersShown(form) && textBin(form)->text().isEmpty() && !showsBase16(form);
 }
 
 Form1 *showDefault()
@@ -79,6 +57,20 @@ Form1 *showDefault()
     Form1 *form = Form1::defaultForm();
     form->showCentred();
     return QTest::qWaitForWindowExposed(form) ? form : nullptr;
+}
+
+// Opens the File menu and rests the pointer on "New"; returns its submenu once it is open.
+QMenu *hoverOverNew(Form1 *form)
+{
+    auto *file = form->findChild<QMenu *>(QStringLiteral("File"));
+    file->popup(form->mapToGlobal(QPoint(0, 0)));
+    if (!QTest::qWaitForWindowExposed(file))
+        return nullptr;
+    const QRect item = file->actionGeometry(file->actions().first());
+    QTest::mouseMove(file, item.topLeft() + QPoint(2, 2));
+    QTest::mouseMove(file, item.center());
+    QMenu *submenu = file->actions().first()->menu();
+    return QTest::qWaitFor([submenu] { return submenu->isVisible(); }) ? submenu : nullptr;
 }
 
 // Centred on the screen, give or take the window frame.
@@ -178,7 +170,7 @@ void TestCommands::newAndResetAcrossWindows()
     QCOMPARE(forms.size(), 2);
     QVERIFY(forms.contains(third));
     QCOMPARE(rodLabel(third, 7)->text(), "2");
-    QCOMPARE(third->findChild<QLineEdit *>(QStringLiteral("TextBin"))->text(), "2");
+    QCOMPARE(textBin(third)->text(), "2");
     Form1 *fourth = forms[0] == third ? forms[1] : forms[0];
     QVERIFY(isFresh(fourth));
 
@@ -250,15 +242,11 @@ void TestCommands::exitSaysGoodBye()
     } else if (how == QLatin1String("f2")) {
         QTest::keyClick(form, Qt::Key_F2);
     } else {
-        auto *file = form->findChild<QMenu *>(QStringLiteral("File"));
-        file->popup(form->mapToGlobal(QPoint(0, 0)));
-        QVERIFY(QTest::qWaitForWindowExposed(file));
-        QAction *newItem = file->actions().first();
-        QTest::mouseMove(file, file->actionGeometry(newItem).topLeft() + QPoint(2, 2));
-        QTest::mouseMove(file, file->actionGeometry(newItem).center());
-        auto *submenu = newItem->menu();
-        QTRY_VERIFY(submenu->isVisible());
+        QMenu *submenu = hoverOverNew(form);
+        QVERIFY(submenu);
         QAction *exitItem = submenu->actions().first();
+        QVERIFY(exitItem->isChecked());
+        QCOMPARE(exitItem->shortcut(), QKeySequence(Qt::Key_F2));
         QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(exitItem).center());
     }
     // A button's access key clicks it after a short visible press.
@@ -285,17 +273,13 @@ void TestCommands::newFromTheMenuAndF1()
     if (byKey) {
         QTest::keyClick(form, Qt::Key_F1);
     } else {
+        // Hovering opens the submenu and opens no window; a click runs New.
+        QVERIFY(hoverOverNew(form));
+        QVERIFY(old);
         auto *file = form->findChild<QMenu *>(QStringLiteral("File"));
-        file->popup(form->mapToGlobal(QPoint(0, 0)));
-        QVERIFY(QTest::qWaitForWindowExposed(file));
         QAction *newItem = file->actions().first();
         QVERIFY(newItem->isChecked());
         QCOMPARE(newItem->shortcut(), QKeySequence(Qt::Key_F1));
-        // Hovering opens the submenu and opens no window.
-        QTest::mouseMove(file, file->actionGeometry(newItem).topLeft() + QPoint(2, 2));
-        QTest::mouseMove(file, file->actionGeometry(newItem).center());
-        QTRY_VERIFY(newItem->menu()->isVisible());
-        QVERIFY(old);
         QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(newItem).center());
     }
     settle();
@@ -307,7 +291,6 @@ void TestCommands::newFromTheMenuAndF1()
 // Closing the last window ends the program; the real-input script checks that on the process.
 void TestCommands::closingOneWindowLeavesTheOthers()
 {
-
     Form1 *first = showDefault();
     QVERIFY(first);
     Form1::showFresh();

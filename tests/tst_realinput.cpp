@@ -1,14 +1,14 @@
 // Real mouse input from the X server: run under Xvfb with no window manager, with xdotool
 // moving the pointer and pressing the button, so the window system decides where the press and
 // the release go.
+#include "formdriver.h"
 #include "mainwin/form1.h"
-#include "platform/imagecontrol.h"
 
-#include <QLabel>
 #include <QProcess>
-#include <QTest>
 
 using enum board::BeadKind;
+
+using namespace driver;
 
 namespace {
 
@@ -20,25 +20,11 @@ bool xdotool(const QStringList &arguments)
 }
 
 // Clicks the middle of a bead's picture with the real pointer.
-bool clickBead(Form1 &form, int rod, board::BeadKind kind)
+bool realClick(Form1 &form, int rod, board::BeadKind kind)
 {
-    auto *bead = form.findChild<platform::ImageControl *>(
-        QStringLiteral("Image%1").arg(board::imageOf({rod, kind})));
-    const QPoint at = bead->mapToGlobal(bead->rect().center());
+    const QPoint at = form.mapToGlobal(beadPoint(&form, rod, kind));
     return xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
                     QStringLiteral("click"), QStringLiteral("1")});
-}
-
-bool atBeam(Form1 &form, int rod, board::BeadKind kind)
-{
-    auto *bead = form.findChild<platform::ImageControl *>(
-        QStringLiteral("Image%1").arg(board::imageOf({rod, kind})));
-    return bead->top() == board::topOf(kind, board::Place::Counted);
-}
-
-QString rodLabel(Form1 &form, int rod)
-{
-    return form.findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(rod))->text();
 }
 
 } // namespace
@@ -63,8 +49,8 @@ void TestRealInput::initTestCase()
 void TestRealInput::beadsFollowTheRealPointer_data()
 {
     QTest::addColumn<int>("rod");
-    QTest::addColumn<board::BeadKind>("atRest"); // clicked first: comes to the beam
-    QTest::addColumn<board::BeadKind>("atBeam"); // clicked next: goes back to rest, no click
+    QTest::addColumn<board::BeadKind>("restingBead"); // clicked first: comes to the beam
+    QTest::addColumn<board::BeadKind>("countedBead"); // clicked next: goes back to rest, no click
     QTest::addColumn<QString>("afterFirst");
     QTest::addColumn<QString>("afterSecond");
     QTest::newRow("rightmost rod, lower deck") << 0 << Lower3 << Lower4 << "3"
@@ -78,8 +64,8 @@ void TestRealInput::beadsFollowTheRealPointer_data()
 void TestRealInput::beadsFollowTheRealPointer()
 {
     QFETCH(int, rod);
-    QFETCH(board::BeadKind, atRest);
-    QFETCH(board::BeadKind, atBeam);
+    QFETCH(board::BeadKind, restingBead);
+    QFETCH(board::BeadKind, countedBead);
     QFETCH(QString, afterFirst);
     QFETCH(QString, afterSecond);
 
@@ -89,17 +75,17 @@ void TestRealInput::beadsFollowTheRealPointer()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    QVERIFY(clickBead(form, rod, atRest));
-    QTRY_VERIFY(::atBeam(form, rod, atRest));
-    QTRY_COMPARE(rodLabel(form, rod), afterFirst);
+    QVERIFY(realClick(form, rod, restingBead));
+    QTRY_VERIFY(atBeam(&form, rod, restingBead));
+    QTRY_COMPARE(rodLabel(&form, rod)->text(), afterFirst);
 
-    QVERIFY(clickBead(form, rod, atBeam));
-    QTRY_VERIFY(!::atBeam(form, rod, atBeam));
-    QTRY_COMPARE(rodLabel(form, rod), afterSecond);
+    QVERIFY(realClick(form, rod, countedBead));
+    QTRY_VERIFY(!atBeam(&form, rod, countedBead));
+    QTRY_COMPARE(rodLabel(&form, rod)->text(), afterSecond);
     // Had the release counted as a click at the bead's new place, the bead would be back.
     QTest::qWait(100);
-    QVERIFY(!::atBeam(form, rod, atBeam));
-    QCOMPARE(rodLabel(form, rod), afterSecond);
+    QVERIFY(!atBeam(&form, rod, countedBead));
+    QCOMPARE(rodLabel(&form, rod)->text(), afterSecond);
 }
 
 QTEST_MAIN(TestRealInput)
