@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "form1layout.h"
 #include "platform/fonts.h"
 #include "platform/imagecontrol.h"
@@ -112,6 +113,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     buildReadOut(client);
     buildMenu();
     applyStackingAndTabOrder(client);
+    accessibility::nameControls(client);
 
     // The controls keep their places whatever the window's size: a smaller window cuts them off
     // at the right and bottom.
@@ -313,8 +315,10 @@ void Form1::applyStackingAndTabOrder(QWidget *client)
 void Form1::beadGesture(int image, board::Gesture gesture)
 {
     platform::Sound::play(ClickSound);
-    for (const board::BeadMove &move : m_board.act(image, gesture))
+    for (const board::BeadMove &move : m_board.act(image, gesture)) {
         m_images[move.image - 1]->setTop(move.top);
+        accessibility::describeBead(m_images[move.image - 1], move.image);
+    }
     BaseView();
 }
 
@@ -326,10 +330,18 @@ void Form1::showBase16(bool base16)
     m_ComHex->setVisible(!base16);
 }
 
+void Form1::writeRodValues(bool base16)
+{
+    for (int rod = 0; rod < board::RodCount; ++rod) {
+        const std::int16_t value = m_board.RodValue(rod);
+        accessibility::showRodValue(m_Label1[rod], base16 ? platform::hexText(value)
+                                                          : platform::decimalText(value));
+    }
+}
+
 void Form1::BaseView()
 {
-    for (int rod = 0; rod < board::RodCount; ++rod)
-        m_Label1[rod]->setText(platform::decimalText(m_board.RodValue(rod)));
+    writeRodValues(false);
     m_TextValue = m_board.total();
     m_TextBin->setText(platform::decimalText(m_TextValue));
     showBase16(false);
@@ -344,8 +356,7 @@ bool Form1::HexView()
         return false;
     }
     m_TextValue = *typed;
-    for (int rod = 0; rod < board::RodCount; ++rod)
-        m_Label1[rod]->setText(platform::hexText(m_board.RodValue(rod)));
+    writeRodValues(true);
     m_HexTotal = m_board.total();
     m_TextBin->setText(platform::hexText(m_HexTotal));
     showBase16(true);

@@ -77,6 +77,8 @@ private:
 
     void beadGesture(int image, board::Gesture gesture);
     void setAnswersVisible(bool visible);
+    // The one writer of the rod labels; assistive technology hears of the values that change.
+    void writeRodValues(bool base16);
     void showBase16(bool base16);
 
     board::Board m_board;

@@ -224,8 +224,12 @@ QString Sound::locate(const QString &fileName)
         return fileName;
 
     QStringList folders{QDir::currentPath()};
-    if (QCoreApplication::instance() != nullptr)
-        folders.append(QCoreApplication::applicationDirPath());
+    if (QCoreApplication::instance() != nullptr) {
+        const QString programDir = QCoreApplication::applicationDirPath();
+        folders.append(programDir);
+        // An installed program finds its data relative to itself wherever it was installed.
+        folders.append(QDir::cleanPath(programDir + QStringLiteral("/../share/quillmere")));
+    }
     folders.append(QStringLiteral(QUILLMERE_DATADIR));
     for (const QString &folder : folders) {
         const QFileInfo candidate(QDir(folder), fileName);

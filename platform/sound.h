@@ -14,7 +14,8 @@ public:
     static void play(const QString &fileName);
 
     // Where a name without a directory is found: the current directory, then beside the
-    // executable, then the installed data directory. Empty when it is in none of them.
+    // executable, then in share/quillmere beside the executable's bin folder, then in the data
+    // directory the program was built for. Empty when it is in none of them.
     static QString locate(const QString &fileName);
 };
 

@@ -11,7 +11,8 @@ packages=(
     fonts-liberation2
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib)
+    packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
+        desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()

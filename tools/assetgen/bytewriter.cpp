@@ -36,6 +36,14 @@ void ByteWriter::putI32(std::int32_t value)
     putU32(static_cast<std::uint32_t>(value));
 }
 
+void ByteWriter::putU32BigEndian(std::uint32_t value)
+{
+    for (auto shift = unsigned(sizeof(value) * BitsPerByte); shift != 0;) {
+        shift -= BitsPerByte;
+        putU8(static_cast<std::uint8_t>((value >> shift) & ByteMask));
+    }
+}
+
 void ByteWriter::putTag(std::string_view tag)
 {
     for (const char c : tag)
@@ -45,6 +53,11 @@ void ByteWriter::putTag(std::string_view tag)
 void ByteWriter::putZeros(std::size_t count)
 {
     m_bytes.insert(m_bytes.end(), count, std::uint8_t{0});
+}
+
+void ByteWriter::putBytes(const std::vector<std::uint8_t> &bytes)
+{
+    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
 }
 
 bool ByteWriter::saveTo(const std::string &path) const

@@ -8,8 +8,9 @@
 
 namespace assetgen {
 
-// Builds a file image byte by byte. Every format written here (ICO, BMP, WAV) stores its
-// numbers little-endian, so this is the one place that knows the byte order.
+// Builds a file image byte by byte. ICO, BMP and WAV store their numbers little-endian (the put
+// functions); PNG stores them big-endian (putU32BigEndian). This is the one place that knows
+// the byte orders.
 class ByteWriter
 {
 public:
@@ -18,9 +19,11 @@ public:
     void putU32(std::uint32_t value);
     void putI16(std::int16_t value);
     void putI32(std::int32_t value);
+    void putU32BigEndian(std::uint32_t value);
     // Writes the characters of a format tag such as "RIFF" or "BM", without a terminator.
     void putTag(std::string_view tag);
     void putZeros(std::size_t count);
+    void putBytes(const std::vector<std::uint8_t> &bytes);
 
     std::size_t size() const { return m_bytes.size(); }
     const std::vector<std::uint8_t> &bytes() const { return m_bytes; }

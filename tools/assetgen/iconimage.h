@@ -73,6 +73,11 @@ public:
     // 1-bit AND mask that marks the transparent pixels.
     ByteWriter toIcoFile() const;
 
+    // The picture scaled to side x side pixels as an RGBA PNG file. Scaling is nearest
+    // neighbour: each pixel takes the colour of one source pixel, never a blend. Transparent
+    // pixels are transparent black.
+    ByteWriter toPngFile(int side) const;
+
 private:
     static int index(int x, int y) { return y * Size + x; }
 

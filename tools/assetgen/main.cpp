@@ -5,6 +5,7 @@
 #include "icons.h"
 #include "logo.h"
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -25,6 +26,18 @@ const Asset Assets[] = {
     {"click.wav", [] { return assetgen::clickWavFile(); }},
 };
 
+// The window icon for desktop menus and launchers, quillmere-<side>.png: the sizes of the
+// hicolor icon theme's folders.
+constexpr std::array<int, 7> DesktopIconSides{16, 24, 32, 48, 64, 128, 256};
+
+bool write(const assetgen::ByteWriter &file, const std::string &path)
+{
+    if (file.saveTo(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -35,11 +48,13 @@ int main(int argc, char **argv)
     }
     const std::string outDir = argv[1];
     for (const Asset &asset : Assets) {
-        const std::string path = outDir + "/" + asset.fileName;
-        if (!asset.make().saveTo(path)) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        if (!write(asset.make(), outDir + "/" + asset.fileName))
             return 1;
-        }
+    }
+    const assetgen::IconImage icon = assetgen::windowIcon();
+    for (const int side : DesktopIconSides) {
+        if (!write(icon.toPngFile(side), outDir + "/quillmere-" + std::to_string(side) + ".png"))
+            return 1;
     }
     return 0;
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace platform {
+class ImageControl;
+}
+
+// What the main window tells assistive technology (screen readers and the like).
+//
+// Rods are numbered for people from the left: the leftmost rod, rod 14 inside the program, is
+// "Rod 1" and the rightmost, rod 0, is "Rod 15". While the answers are hidden the rod labels
+// give nothing of their values away: not in any text of their accessible objects and not in
+// any event.
+namespace mainwin::accessibility {
+
+// Names every bead, button, label and the text box of the window's client area, found by their
+// object names, and describes where each bead stands.
+void nameControls(QWidget *client);
+
+// Describes bead picture `image` (1..105) as "at the beam" or "at rest", from where it stands.
+void describeBead(platform::ImageControl *bead, int image);
+
+// Writes a rod's value into its label; a changed value that is not hidden is announced.
+void showRodValue(QLabel *label, const QString &text);
+
+} // namespace mainwin::accessibility
