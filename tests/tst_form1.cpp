@@ -2,6 +2,10 @@
 #include "mainwin/form1.h"
 #include "platform/messagebox.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+
 #include <memory>
 
 using namespace driver;
@@ -42,6 +46,7 @@ private slots:
     void typedNumberInBase16_data();
     void typedNumberInBase16();
     void numberTooLargeForBase16();
+    void pastedMegabyte();
     void windowKeepsControlsInPlace();
 };
 
@@ -314,6 +319,20 @@ void TestForm1::numberTooLargeForBase16()
     QVERIFY(!showsBase16(form.get()));
     QCOMPARE(textBin(form.get())->text(), "1E10");
     QCOMPARE(rodLabel(form.get(), 4)->text(), "5");
+}
+
+void TestForm1::pastedMegabyte()
+{
+    auto form = shownForm();
+    QVERIFY(form);
+    QApplication::clipboard()->setText(QStringLiteral("9").repeated(1 << 20));
+    QElapsedTimer timer;
+    timer.start();
+    textBin(form.get())->setFocus();
+    QTest::keyClick(textBin(form.get()), Qt::Key_V, Qt::ControlModifier);
+    press(form.get(), "ComHex");
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(textBin(form.get())->text(), "5F5E0FF"); // 99999999, the eight characters kept
 }
 
 void TestForm1::windowKeepsControlsInPlace()
