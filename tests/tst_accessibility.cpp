@@ -73,7 +73,12 @@ class ListenerPlugin : public QAccessibleBridgePlugin
     Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "tst_accessibility.json")
 
 public:
-    QAccessibleBridge *create(const QString &) override { return new Listener; }
+    // Qt keeps the bridge for the life of the program and never deletes it.
+    QAccessibleBridge *create(const QString &) override
+    {
+        static Listener listener;
+        return &listener;
+    }
 };
 Q_IMPORT_PLUGIN(ListenerPlugin)
 
