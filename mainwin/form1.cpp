@@ -62,6 +62,18 @@ QPixmap beadPicture(const QString &path)
     return picture;
 }
 
+// Labels are opaque, single-line and of fixed size, their text at the top left.
+QLabel *makeLabel(const char *caption, const layout::FontSpec &font, const QPalette &colours,
+                  QWidget *parent)
+{
+    auto *label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setFont(makeFont(font));
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 template <typename Control> Control *place(Control *control, const layout::ControlSpec &spec)
 {
     control->setObjectName(QLatin1String(spec.name));
@@ -221,11 +233,8 @@ void Form1::buildReadOut(QWidget *client)
     std::array<QLabel *, layout::BaseLabels.size()> baseLabels{};
     for (std::size_t i = 0; i < layout::BaseLabels.size(); ++i) {
         const layout::ControlSpec &spec = layout::BaseLabels[i];
-        QLabel *label = place(new QLabel(QString::fromUtf8(spec.caption), client), spec);
-        label->setFont(makeFont(layout::BaseLabelFont));
-        label->setPalette(baseLabelColours);
-        label->setAutoFillBackground(true);
-        baseLabels[i] = label;
+        baseLabels[i] =
+            place(makeLabel(spec.caption, layout::BaseLabelFont, baseLabelColours, client), spec);
     }
     m_LabBase = baseLabels[0];
     m_LabHex = baseLabels[1];
@@ -238,13 +247,10 @@ void Form1::buildReadOut(QWidget *client)
     rodLabelColours.setColor(QPalette::Window, system.color(QPalette::Base));
     rodLabelColours.setColor(QPalette::WindowText, system.color(QPalette::Text));
     for (int rod = 0; rod < board::RodCount; ++rod) {
-        auto *label = new QLabel(QStringLiteral("0"), client);
+        QLabel *label = makeLabel("0", layout::RodLabelFont, rodLabelColours, client);
         label->setObjectName(QStringLiteral("Label1(%1)").arg(rod));
         label->setGeometry(twipsRect(layout::rodLabelLeft(rod), layout::RodLabelTop,
                                      layout::RodLabelWidth, layout::RodLabelHeight));
-        label->setFont(makeFont(layout::RodLabelFont));
-        label->setPalette(rodLabelColours);
-        label->setAutoFillBackground(true);
         m_Label1[rod] = label;
     }
 }
