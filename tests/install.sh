@@ -5,20 +5,15 @@
 # file device) that it found its sound; and builds the Debian package and looks inside it.
 # Usage: install.sh path/to/build
 set -uo pipefail
+source "$(dirname "$(realpath "$0")")/xdrive.sh"
 if [[ "${1:-}" == "--play" ]]; then # --play program capture-folder, run under xvfb-run
     program=$2
     cd "$3" || exit 1
-    "$program" 2>"$3/stderr.txt" &
-    pid=$!
-    timeout 10 xdotool search --sync --onlyvisible --classname quillmere >/dev/null
-    sleep 0.3
+    start_program "$program" "$3/stderr.txt"
     xdotool key a
-    caption="Quillmere Version 1.05 - By Corwynne"
-    window=$(timeout 5 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
-    [[ -n "$window" ]] && eval "$(xdotool getwindowgeometry --shell "$window")"
-    # Rod 15's lower bead 3, in twips within the 434-pixel client area below the menu bar.
-    xdotool mousemove $((X + (7200 + 247) / 15)) $((Y + HEIGHT - 434 + (4440 + 247) / 15)) click 1
-    sleep 0.5
+    find_main_window
+    click_at $((7200 + 247)) $((4440 + 247)) # Rod 15's lower bead 3
+    sleep 0.3
     kill "$pid"
     wait "$pid" 2>/dev/null
     exit 0
@@ -32,15 +27,6 @@ id=org.dunmarrow.Quillmere
 cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 version=$(cached CMAKE_PROJECT_VERSION)
 
-passed=0
-failed=0
-check() { # check "what" actual expected
-    if [[ "$2" == "$3" ]]; then
-        passed=$((passed + 1)); echo "PASS: $1"
-    else
-        failed=$((failed + 1)); echo "FAIL: $1: got '$2', expected '$3'"
-    fi
-}
 yes_if() { "$@" >/dev/null 2>&1 && echo yes || echo no; }
 
 # 1. The installed files.
@@ -94,5 +80,4 @@ for file in bin/quillmere share/quillmere/click.wav share/applications/$id.deskt
     check "the package holds $file" "$(grep -cx "./usr/$file" <<<"$contents")" 1
 done
 
-echo "$passed passed, $failed failed"
-[[ $failed -eq 0 ]]
+summary

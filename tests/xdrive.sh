@@ -1,0 +1,38 @@
+# Sourced by the shell tests: records checks, and drives the real program under X with xdotool.
+
+passed=0
+failed=0
+check() { # check "what" actual expected
+    if [[ "$2" == "$3" ]]; then
+        passed=$((passed + 1)); echo "PASS: $1"
+    else
+        failed=$((failed + 1)); echo "FAIL: $1: got '$2', expected '$3'"
+    fi
+}
+summary() {
+    echo "$passed passed, $failed failed"
+    [[ $failed -eq 0 ]]
+}
+
+caption="Quillmere Version 1.05 - By Corwynne"
+
+# start_program PROGRAM STDERR-FILE: starts the program and waits for its splash; sets $pid.
+start_program() {
+    "$1" 2>"$2" &
+    pid=$!
+    timeout 10 xdotool search --sync --onlyvisible --classname quillmere >/dev/null
+    sleep 0.3
+}
+
+# Sets $window to the main window, once it is up.
+find_main_window() {
+    window=$(timeout 5 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+}
+
+# click_at X Y: a click at a place given in twips within the main window's client area, which
+# is 434 pixels high below the menu bar.
+click_at() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + $1 / 15)) $((Y + HEIGHT - 434 + $2 / 15)) click 1
+    sleep 0.2
+}
