@@ -11,7 +11,6 @@
 #include "platform/sound.h"
 #include "platform/twips.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
