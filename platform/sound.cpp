@@ -1,100 +1,25 @@
 #include "sound.h"
+#include "wavfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <alsa/asoundlib.h>
 #include <fcntl.h>
 #include <jack/jack.h>
 #include <portaudio.h>
-#include <sndfile.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <thread>
-#include <vector>
 
 namespace platform {
 
 namespace {
-
-// Samples are played as 16-bit integers; libsndfile hands them over as floats in [-1, 1).
-constexpr float FullScale = 32768.0F;
-constexpr float LowestSample = std::numeric_limits<qint16>::min();
-constexpr float HighestSample = std::numeric_limits<qint16>::max();
-
-// A RIFF file starts with its tag and the length of what follows those eight bytes.
-constexpr qint64 RiffHeaderSize = 8;
-constexpr qsizetype RiffLengthOffset = 4;
-
-// ---- The file -------------------------------------------------------------------------------
-
-struct SoundFileCloser
-{
-    void operator()(SNDFILE *file) const { sf_close(file); }
-};
-using SoundFilePtr = std::unique_ptr<SNDFILE, SoundFileCloser>;
-
-struct Samples
-{
-    std::vector<qint16> interleaved;
-    int channels = 0;
-    int rate = 0;
-
-    unsigned long frames() const
-    {
-        return static_cast<unsigned long>(interleaved.size() / channels);
-    }
-};
-
-// libsndfile opens a WAV file cut short and plays what is left of it. A file whose RIFF length
-// reaches past its end is damaged: better silence than half a sound.
-bool isCutShort(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray header = file.read(RiffHeaderSize);
-    if (header.size() < RiffHeaderSize || !header.startsWith("RIFF"))
-        return false;
-    const quint32 length = qFromLittleEndian<quint32>(header.constData() + RiffLengthOffset);
-    return file.size() < RiffHeaderSize + length;
-}
-
-// The whole sound, read afresh at each play: the file may have changed or gone since the last.
-std::optional<Samples> readSamples(const QString &path)
-{
-    SF_INFO info{};
-    const SoundFilePtr file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
-    if (!file || info.channels <= 0 || info.samplerate <= 0 || info.frames <= 0 || isCutShort(path))
-        return std::nullopt;
-
-    std::vector<float> levels(static_cast<size_t>(info.frames) * info.channels);
-    if (sf_readf_float(file.get(), levels.data(), info.frames) != info.frames)
-        return std::nullopt;
-
-    Samples samples;
-    samples.channels = info.channels;
-    samples.rate = info.samplerate;
-    samples.interleaved.resize(levels.size());
-    std::transform(levels.begin(), levels.end(), samples.interleaved.begin(), [](float level) {
-        const float sample = std::round(level * FullScale);
-        return static_cast<qint16>(
-            std::isnan(sample) ? 0.0F : std::clamp(sample, LowestSample, HighestSample));
-    });
-    return samples;
-}
-
-// ---- The sound device -----------------------------------------------------------------------
 
 // PortAudio reports its own failures on stderr, with no way to turn that off: while it works,
 // stderr goes to /dev/null.
@@ -148,7 +73,7 @@ public:
     // Plays on the default output through a blocking stream and returns when the device has
     // drained it. A device that swallows samples faster than it plays them (the null and file
     // devices) still holds the caller for the sound's length.
-    void play(const Samples &samples) const
+    void play(const WavSamples &samples) const
     {
         if (!m_started)
             return;
@@ -214,7 +139,7 @@ void Sound::play(const QString &fileName)
     const QString path = locate(fileName);
     if (path.isEmpty())
         return;
-    if (const std::optional<Samples> samples = readSamples(path))
+    if (const std::optional<WavSamples> samples = readWav(path))
         AudioSession::instance().play(*samples);
 }
 

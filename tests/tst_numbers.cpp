@@ -71,6 +71,13 @@ private slots:
         row("two signs", "+-1", 0.0);
         row("sign and point alone", "-.", 0.0);
         row("Arabic-Indic digits", QString::fromUtf8("\u0661\u0662"), 0.0);
+        row("fullwidth digits", QString::fromUtf8("\uFF11\uFF12"), 0.0);
+        row("NUL ends the number", QString("12") + QChar(0) + "3", 12.0);
+        row("NUL first", QString(QChar(0)) + "5", 0.0);
+        row("vertical tab is no blank", "\v1", 0.0);
+        row("lone minus", "-", 0.0);
+        row("lone point", ".", 0.0);
+        row("minus zero keeps its sign", "-0", -0.0);
         row("hex either case", "&hFf", 255.0);
         row("hex beyond 32 bits", "&H100000000", 4294967296.0);
         row("hex prefix then non-digit", "&HG", 0.0);
@@ -81,6 +88,7 @@ private slots:
         row("ampersand without radix letter", "&5", 0.0);
         row("largest double", "1.7976931348623157e308", 1.7976931348623157e308);
         row("smallest subnormal", "4.9406564584124654e-324", 4.9406564584124654e-324);
+        row("too large", "1e309", kInf);
         row("too large negative", "-1e309", -kInf);
         row("too small", "1e-400", 0.0);
         row("huge exponent text", "1e99999999999999999999", kInf);
@@ -91,6 +99,8 @@ private slots:
         row("megabyte of digits", QString(kMegabyte, u'1'), kInf);
         row("megabyte of hex digits", "&H" + QString(kMegabyte, u'F'), kInf);
         row("megabyte of blanks then 7", QString(kMegabyte, u' ') + "7", 7.0);
+        row("megabyte of letters", QString(kMegabyte, u'x'), 0.0);
+        row("megabyte of exponent digits", "1e" + QString(kMegabyte, u'9'), kInf);
         row("leading zeros offset exponent", "0." + zeros + "1e" + megabyte, 0.1);
         row("trailing zeros offset exponent", "1" + zeros + "e-" + megabyte, 1.0);
         // 2^53 + 1 lies halfway between two doubles; a far-away digit decides the rounding.
@@ -145,6 +155,7 @@ private slots:
         row("minus one", "-1", "FFFFFFFF");
         row("blank inside", "1 0", "A");
         row("exponent E overflows", "1E10", kOverflow);
+        row("minus zero", "-0", "0");
     }
     void typedTextToHex()
     {

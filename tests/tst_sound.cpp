@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QtEndian>
 
 #include <sndfile.h>
 #include <unistd.h>
@@ -56,15 +57,19 @@ constexpr qsizetype kBlipFrames = 2;  // too short to be heard
 constexpr qsizetype kCutBytes = 1000; // whole frames: libsndfile finds nothing amiss
 constexpr int kPlays = 2;             // nothing is kept from one play to the next
 const char *const kPlaySwitch = "--play-in-child";
+constexpr quint32 kHugeLength = 0xFFFFFFF0;
+constexpr qsizetype kTagSize = 4;          // a RIFF or chunk tag; its length follows
+constexpr qsizetype kMpegFrameBytes = 417; // MPEG-1 layer III at 128 kbit/s and 44.1 kHz
 
 // Writes 16-bit samples that reach both ends of the range and vary; returns them, or nothing.
-QByteArray writeWav(const QString &path, int channels, int rate, qsizetype frames)
+QByteArray writeWav(const QString &path, int channels, int rate, qsizetype frames,
+                    int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16)
 {
     constexpr int kStride = 7919;
     QList<qint16> samples{std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()};
     for (qsizetype i = samples.size(); i < frames * channels; ++i)
         samples.append(static_cast<qint16>(i * kStride));
-    SF_INFO info{0, rate, channels, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+    SF_INFO info{0, rate, channels, format, 0, 0};
     SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     const bool written = sf_writef_short(file, samples.constData(), frames) == frames; // 0 if null
     if (sf_close(file) != 0 || !written)
@@ -138,6 +143,27 @@ private slots:
         unplayable("cut short in the samples", wav.chopped(kCutBytes));
         unplayable("wrong RIFF tag", "RIFQ" + wav.mid(4));
         unplayable("text file named .wav", "This is not a sound.\n");
+        unplayable("cut short in the header", wav.left(wav.indexOf("data")));
+        const auto claimingHuge = [&wav](qsizetype lengthAt) {
+            QByteArray bytes = wav;
+            qToLittleEndian(kHugeLength, bytes.data() + lengthAt);
+            return bytes;
+        };
+        unplayable("RIFF length 0xFFFFFFF0", claimingHuge(kTagSize));
+        unplayable("data length 0xFFFFFFF0", claimingHuge(wav.indexOf("data") + kTagSize));
+        for (const auto &[name, format] :
+             {std::pair{"AIFF file", SF_FORMAT_AIFF | SF_FORMAT_PCM_16},
+              {"FLAC file", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+              {"Ogg Vorbis file", SF_FORMAT_OGG | SF_FORMAT_VORBIS}}) {
+            const QString path = workFile(QLatin1String(name));
+            QVERIFY(!writeWav(path, kMono, kCdRate, kShortFrames, format).isEmpty());
+            unplayable(name, readAll(path));
+        }
+        const QByteArray mpegFrame =
+            QByteArray::fromHex("fffb9064").leftJustified(kMpegFrameBytes, 0);
+        unplayable("MPEG frames", mpegFrame.repeated(4));
+        unplayable("MPEG frames, then damage",
+                   mpegFrame.repeated(2) + QByteArray(kMpegFrameBytes, 'c'));
         QVERIFY(QDir().mkpath(workFile(QStringLiteral("a folder, not a file.wav"))));
         unplayable("a folder, not a file", QByteArray());
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, whatever Quillmere needs and is not there yet: `tools/deps.sh` for
-# building and running, `tools/deps.sh --tests` for the tests as well. Runs apt-get through sudo
-# when not root.
+# building and running, `tools/deps.sh --tests` for the tests (and the fuzz targets) as well,
+# `tools/deps.sh --bench` for the benchmarks of tools/bench. Runs apt-get through sudo when not
+# root.
 set -euo pipefail
 
 packages=(
@@ -10,10 +11,17 @@ packages=(
     libsndfile1-dev portaudio19-dev libasound2-dev libjack-jackd2-dev
     fonts-liberation2
 )
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
-        desktop-file-utils appstream dpkg-dev file)
-fi
+for option in "$@"; do
+    case "$option" in
+    --tests)
+        packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
+            desktop-file-utils appstream dpkg-dev file
+            clang-14 libclang-rt-14-dev) # the fuzz preset: clang++-14 and libFuzzer
+        ;;
+    --bench) packages+=(libbenchmark-dev xvfb xauth xdotool python3-xlib) ;;
+    *) echo "usage: tools/deps.sh [--tests] [--bench]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
