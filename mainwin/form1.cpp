@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
@@ -47,6 +48,15 @@ QColor rgb(const int (&c)[3])
 QFont makeFont(const layout::FontSpec &spec)
 {
     return platform::designFont(spec.family, spec.points, spec.bold, spec.italic);
+}
+
+// Every main window shows the same icon object: the pictures that the window system is given
+// are cached under the icon's identity, so a fresh icon for each window would fill the pixmap
+// cache with copies over a session of Resets.
+const QIcon &sharedWindowIcon()
+{
+    static const QIcon icon(QStringLiteral(":/assets/quillmere.ico"));
+    return icon;
 }
 
 // Bead pictures are 32 x 32 and stretched to their 495-twip square, 33 pixels.
@@ -81,6 +91,20 @@ template <typename Control> Control *place(Control *control, const layout::Contr
     return control;
 }
 
+// The client area paints its own background colour. It sets no palette: the controls on it keep
+// the application's, so the style's cached pictures of them serve every window alike.
+class ClientArea : public QWidget
+{
+public:
+    ClientArea(const QColor &colour, QWidget *parent) : QWidget(parent), m_colour(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    QColor m_colour;
+};
+
 // The menu title "&File". Its one item, "New", carries a submenu: hovering over it opens the
 // submenu, and clicking it runs New as any other item would.
 class FileMenu : public QMenu
@@ -108,15 +132,11 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QLatin1String(layout::Caption));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/quillmere.ico")));
+    setWindowIcon(sharedWindowIcon());
     setFont(makeFont(layout::DefaultFont));
 
-    auto *client = new QWidget(this);
+    auto *client = new ClientArea(rgb(layout::BackColour), this);
     client->setObjectName(QStringLiteral("client"));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, rgb(layout::BackColour));
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
     setCentralWidget(client);
 
     buildFrame(client);
