@@ -6,32 +6,32 @@
 
 namespace {
 
-constexpr int kIconSize = 32;
-constexpr QRect kBeadBody(QPoint(2, 7), QPoint(29, 25)); // bounding box
+constexpr int IconSize = 32;
+constexpr QRect BeadBody(QPoint(2, 7), QPoint(29, 25)); // bounding box
 
 // The VGA colours the pictures use.
-constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kDarkCyan = qRgb(0, 128, 128);
-constexpr QRgb kDarkMagenta = qRgb(128, 0, 128);
-constexpr QRgb kSilver = qRgb(192, 192, 192);
-constexpr QRgb kBlue = qRgb(0, 0, 255);
-constexpr QRgb kMagenta = qRgb(255, 0, 255);
-constexpr QRgb kCyan = qRgb(0, 255, 255);
+constexpr QRgb Black = qRgb(0, 0, 0);
+constexpr QRgb DarkCyan = qRgb(0, 128, 128);
+constexpr QRgb DarkMagenta = qRgb(128, 0, 128);
+constexpr QRgb Silver = qRgb(192, 192, 192);
+constexpr QRgb Blue = qRgb(0, 0, 255);
+constexpr QRgb Magenta = qRgb(255, 0, 255);
+constexpr QRgb Cyan = qRgb(0, 255, 255);
 
-constexpr int kLogoWidth = 206;
-constexpr int kLogoHeight = 201;
-constexpr qsizetype kLogoColourCount = 8;
-constexpr qsizetype kClickDataSize = 40; // after the RIFF header, the fmt chunk and "data"
-constexpr qsizetype kClickSamples = 44;
-constexpr qint64 kClickBytesPerSecond = 44100 * 2;
-constexpr qint64 kClickShortestMs = 30;
-constexpr qint64 kClickLongestMs = 60;
+constexpr int LogoWidth = 206;
+constexpr int LogoHeight = 201;
+constexpr qsizetype LogoColourCount = 8;
+constexpr qsizetype ClickDataSize = 40; // after the RIFF header, the fmt chunk and "data"
+constexpr qsizetype ClickSamples = 44;
+constexpr qint64 ClickBytesPerSecond = 44100 * 2;
+constexpr qint64 ClickShortestMs = 30;
+constexpr qint64 ClickLongestMs = 60;
 
-const QString kLowerBeadPath = QStringLiteral(":/assets/lowerbead.ico");
-const QString kUpperBeadPath = QStringLiteral(":/assets/upperbead.ico");
-const QString kWindowIconPath = QStringLiteral(":/assets/quillmere.ico");
-const QString kLogoPath = QStringLiteral(QUILLMERE_ASSET_DIR "/logo.bmp");
-const QString kClickPath = QStringLiteral(QUILLMERE_BUILD_DIR "/click.wav");
+const QString LowerBeadPath = QStringLiteral(":/assets/lowerbead.ico");
+const QString UpperBeadPath = QStringLiteral(":/assets/upperbead.ico");
+const QString WindowIconPath = QStringLiteral(":/assets/quillmere.ico");
+const QString LogoPath = QStringLiteral(QUILLMERE_ASSET_DIR "/logo.bmp");
+const QString ClickPath = QStringLiteral(QUILLMERE_BUILD_DIR "/click.wav");
 
 QByteArray readAll(const QString &path)
 {
@@ -65,14 +65,14 @@ private slots:
         // 40 bytes, 32 wide, 64 high (colours and mask), 4 bpp, uncompressed, 640 bytes.
         const QByteArray icon = "0000 0100 0100 20 20 10 00 0100 0400 e8020000 16000000 "
                                 "28000000 20000000 40000000 0100 0400 00000000 80020000";
-        QTest::newRow("lower bead") << kLowerBeadPath << qsizetype{0} << icon;
-        QTest::newRow("upper bead") << kUpperBeadPath << qsizetype{0} << icon;
-        QTest::newRow("window icon") << kWindowIconPath << qsizetype{0} << icon;
+        QTest::newRow("lower bead") << LowerBeadPath << qsizetype{0} << icon;
+        QTest::newRow("upper bead") << UpperBeadPath << qsizetype{0} << icon;
+        QTest::newRow("window icon") << WindowIconPath << qsizetype{0} << icon;
         QTest::newRow("logo: BM, 124646 bytes, pixels at 26, core header, 206 x 201, 24 bpp")
-            << kLogoPath << qsizetype{0}
+            << LogoPath << qsizetype{0}
             << QByteArray("424d e6e60100 0000 0000 1a000000 0c000000 ce00 c900 0100 1800");
-        QTest::newRow("click: WAVE, 16-byte fmt, PCM, mono, 44.1 kHz, 16-bit, then data")
-            << kClickPath << qsizetype{8}
+        QTest::newRow("click: WAVE, 16-byte fmt, PCM, mono, 44.1 Hz, 16-bit, then data")
+            << ClickPath << qsizetype{8}
             << QByteArray("57415645 666d7420 10000000 0100 0100 44ac0000 88580100 0200 1000 "
                           "64617461");
     }
@@ -92,8 +92,8 @@ private slots:
         QTest::addColumn<QRgb>("body");
         QTest::addColumn<QRgb>("shade");
         QTest::addColumn<int>("rowsFurtherLeft"); // than the lower bead's
-        QTest::newRow("lower bead") << kLowerBeadPath << kCyan << kDarkCyan << 0;
-        QTest::newRow("upper bead") << kUpperBeadPath << kMagenta << kDarkMagenta << 1;
+        QTest::newRow("lower bead") << LowerBeadPath << Cyan << DarkCyan << 0;
+        QTest::newRow("upper bead") << UpperBeadPath << Magenta << DarkMagenta << 1;
     }
 
     // A solid body in its box with the lower bead's outline, but for rows a pixel longer on the
@@ -105,11 +105,11 @@ private slots:
         QFETCH(QRgb, shade);
         QFETCH(int, rowsFurtherLeft);
         const QImage image(path);
-        const QImage lower(kLowerBeadPath);
-        QCOMPARE(image.size(), QSize(kIconSize, kIconSize));
+        const QImage lower(LowerBeadPath);
+        QCOMPARE(image.size(), QSize(IconSize, IconSize));
         QRect box;
         int furtherLeft = 0;
-        for (int y = 0; y < kIconSize; ++y) {
+        for (int y = 0; y < IconSize; ++y) {
             const auto [left, right] = opaqueSpan(image, y);
             const auto [lowerLeft, lowerRight] = opaqueSpan(lower, y);
             QVERIFY(right == lowerRight && (left == lowerLeft || left == lowerLeft - 1));
@@ -126,7 +126,7 @@ private slots:
             for (int x = left; x <= lastShaded; ++x)
                 QVERIFY((image.pixel(x, y) == shade) == ((lastShaded - x) % 2 == 0));
         }
-        QCOMPARE(box, kBeadBody);
+        QCOMPARE(box, BeadBody);
         QCOMPARE(furtherLeft, rowsFurtherLeft);
     }
 
@@ -135,17 +135,17 @@ private slots:
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("bottom");
         QTest::addColumn<QSet<QRgb>>("colours"); // in each row, between the blue side columns
-        const QSet<QRgb> black{kBlack};
-        const QSet<QRgb> beads{kDarkCyan, kSilver, kBlack};
-        QTest::newRow("blue border above") << 0 << 3 << QSet<QRgb>{kBlue};
+        const QSet<QRgb> black{Black};
+        const QSet<QRgb> beads{DarkCyan, Silver, Black};
+        QTest::newRow("blue border above") << 0 << 3 << QSet<QRgb>{Blue};
         QTest::newRow("black above the bar") << 4 << 5 << black;
-        QTest::newRow("magenta bar") << 6 << 7 << QSet<QRgb>{kMagenta, kBlack};
+        QTest::newRow("magenta bar") << 6 << 7 << QSet<QRgb>{Magenta, Black};
         QTest::newRow("upper deck of beads") << 8 << 9 << beads;
         QTest::newRow("black beam") << 10 << 10 << black;
         QTest::newRow("lower deck of beads") << 11 << 14 << beads;
-        QTest::newRow("light cyan base") << 15 << 19 << QSet<QRgb>{kCyan, kBlack};
+        QTest::newRow("light cyan base") << 15 << 19 << QSet<QRgb>{Cyan, Black};
         QTest::newRow("black below the base") << 20 << 22 << black;
-        QTest::newRow("blue border below") << 23 << 31 << QSet<QRgb>{kBlue};
+        QTest::newRow("blue border below") << 23 << 31 << QSet<QRgb>{Blue};
     }
 
     void windowIconBands()
@@ -153,35 +153,35 @@ private slots:
         QFETCH(int, top);
         QFETCH(int, bottom);
         QFETCH(QSet<QRgb>, colours);
-        const QImage image(kWindowIconPath);
+        const QImage image(WindowIconPath);
         for (int y = top; y <= bottom; ++y) {
             QSet<QRgb> seen;
-            for (int x = 1; x < kIconSize - 1; ++x)
+            for (int x = 1; x < IconSize - 1; ++x)
                 seen.insert(image.pixel(x, y));
-            QVERIFY(image.pixel(0, y) == kBlue && image.pixel(kIconSize - 1, y) == kBlue);
+            QVERIFY(image.pixel(0, y) == Blue && image.pixel(IconSize - 1, y) == Blue);
             QVERIFY2(seen == colours, qPrintable(QString::number(y)));
         }
     }
 
     void logoColours()
     {
-        const QImage image(kLogoPath);
-        QCOMPARE(image.size(), QSize(kLogoWidth, kLogoHeight));
+        const QImage image(LogoPath);
+        QCOMPARE(image.size(), QSize(LogoWidth, LogoHeight));
         QSet<QRgb> colours;
-        for (int y = 0; y < kLogoHeight; ++y)
-            for (int x = 0; x < kLogoWidth; ++x)
+        for (int y = 0; y < LogoHeight; ++y)
+            for (int x = 0; x < LogoWidth; ++x)
                 colours.insert(image.pixel(x, y));
-        QCOMPARE(colours.size(), kLogoColourCount);
+        QCOMPARE(colours.size(), LogoColourCount);
     }
 
     void clickLength()
     {
-        const QByteArray wav = readAll(kClickPath);
-        QVERIFY(wav.startsWith("RIFF") && wav.size() >= kClickSamples);
-        const qint64 dataBytes = qFromLittleEndian<quint32>(wav.constData() + kClickDataSize);
-        QCOMPARE(kClickSamples + dataBytes, qint64{wav.size()});
-        const qint64 ms = dataBytes * 1000 / kClickBytesPerSecond;
-        QVERIFY2(ms >= kClickShortestMs && ms <= kClickLongestMs, qPrintable(QString::number(ms)));
+        const QByteArray wav = readAll(ClickPath);
+        QVERIFY(wav.startsWith("RIFF") && wav.size() >= ClickSamples);
+        const qint64 dataBytes = qFromLittleEndian<quint32>(wav.constData() + ClickDataSize);
+        QCOMPARE(ClickSamples + dataBytes, qint64{wav.size()});
+        const qint64 ms = dataBytes * 1000 / ClickBytesPerSecond;
+        QVERIFY2(ms >= ClickShortestMs && ms <= ClickLongestMs, qPrintable(QString::number(ms)));
     }
 };
 

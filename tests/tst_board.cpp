@@ -9,9 +9,9 @@ using namespace board;
 using enum BeadKind;
 
 namespace {
-constexpr int kUpperBeadWorth = 5;
-constexpr int kRandomSteps = 20000;
-const QString kBeadNames = QStringLiteral("12345OI"); // in BeadKind order
+constexpr int UpperBeadWorth = 5;
+constexpr int RandomSteps = 20000;
+const QString BeadNames = QStringLiteral("12345OI"); // in BeadKind order
 
 // One data row; unlike chained QTest::newRow() it stays on one line after formatting.
 template <typename... Columns> void row(const char *name, const Columns &...columns)
@@ -40,7 +40,7 @@ struct Frame
     {
         QString names;
         for (int k = 0; k < BeadKindCount; ++k)
-            names += counted[imageOf({rod, BeadKind(k)})] ? kBeadNames.mid(k, 1) : QString();
+            names += counted[imageOf({rod, BeadKind(k)})] ? BeadNames.mid(k, 1) : QString();
         return names;
     }
 };
@@ -94,7 +94,7 @@ private slots:
         QFETCH(Gesture, gesture);
         QFETCH(int, deckValue);
         const bool upper = deckOf(kind) == Deck::Upper, press = gesture == Gesture::Press;
-        const int worth = upper ? kUpperBeadWorth : 1;
+        const int worth = upper ? UpperBeadWorth : 1;
         const BeadKind farEnd = upper ? Outer : Lower1, nearEnd = upper ? Inner : Lower5;
         const Place place = press ? Place::Rest : Place::Counted;
         for (int rod = 0; rod < RodCount; ++rod)
@@ -149,17 +149,17 @@ private slots:
         QRandomGenerator random(20261206);
         Frame frame;
         int total = 0;
-        for (int step = 0; step < kRandomSteps; ++step) {
+        for (int step = 0; step < RandomSteps; ++step) {
             const int image = int(random.bounded(1, ImageCount + 1));
             const int rod = beadOfImage(image).rod;
             total -= frame.board.RodValue(rod);
             random.bounded(4) == 0 ? frame.act(image, Gesture::Press) : frame.gesture(image);
             const QString at = frame.beadsAtBeam(rod);
             const int upper = int(at.count(u'O') + at.count(u'I')), lower = int(at.size()) - upper;
-            QCOMPARE(at, kBeadNames.mid(LowerBeadCount - lower, lower) + kBeadNames.right(upper));
+            QCOMPARE(at, BeadNames.mid(LowerBeadCount - lower, lower) + BeadNames.right(upper));
             QCOMPARE(frame.board.LowerValue(rod), lower);
-            QCOMPARE(frame.board.UpperValue(rod), kUpperBeadWorth * upper);
-            QCOMPARE(frame.board.RodValue(rod), lower + kUpperBeadWorth * upper);
+            QCOMPARE(frame.board.UpperValue(rod), UpperBeadWorth * upper);
+            QCOMPARE(frame.board.RodValue(rod), lower + UpperBeadWorth * upper);
             total += frame.board.RodValue(rod);
             QCOMPARE(frame.board.total(), total);
         }

@@ -12,11 +12,11 @@ template <typename... Columns> void row(const char *name, const Columns &...colu
     (QTest::newRow(name) << ... << columns);
 }
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr qsizetype kMegabyte = 1024 * 1024;
-constexpr qint64 kGenerousMs = 1000;
-constexpr int kExactDigits = 17; // enough to tell any two doubles apart
-const QString kOverflow = QStringLiteral("overflow");
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr qsizetype Megabyte = 1024 * 1024;
+constexpr qint64 GenerousMs = 1000;
+constexpr int ExactDigits = 17; // enough to tell any two doubles apart
+const QString Overflow = QStringLiteral("overflow");
 } // namespace
 
 class TestNumbers : public QObject
@@ -88,19 +88,19 @@ private slots:
         row("ampersand without radix letter", "&5", 0.0);
         row("largest double", "1.7976931348623157e308", 1.7976931348623157e308);
         row("smallest subnormal", "4.9406564584124654e-324", 4.9406564584124654e-324);
-        row("too large", "1e309", kInf);
-        row("too large negative", "-1e309", -kInf);
+        row("too large", "1e309", Inf);
+        row("too large negative", "-1e309", -Inf);
         row("too small", "1e-400", 0.0);
-        row("huge exponent text", "1e99999999999999999999", kInf);
+        row("huge exponent text", "1e99999999999999999999", Inf);
         row("huge negative exponent text", "1e-99999999999999999999", 0.0);
         row("zero with huge exponent", "0e99999999999999999999", 0.0);
-        const QString zeros(kMegabyte, u'0');
-        const QString megabyte = QString::number(kMegabyte);
-        row("megabyte of digits", QString(kMegabyte, u'1'), kInf);
-        row("megabyte of hex digits", "&H" + QString(kMegabyte, u'F'), kInf);
-        row("megabyte of blanks then 7", QString(kMegabyte, u' ') + "7", 7.0);
-        row("megabyte of letters", QString(kMegabyte, u'x'), 0.0);
-        row("megabyte of exponent digits", "1e" + QString(kMegabyte, u'9'), kInf);
+        const QString zeros(Megabyte, u'0');
+        const QString megabyte = QString::number(Megabyte);
+        row("megabyte of digits", QString(Megabyte, u'1'), Inf);
+        row("megabyte of hex digits", "&H" + QString(Megabyte, u'F'), Inf);
+        row("megabyte of blanks then 7", QString(Megabyte, u' ') + "7", 7.0);
+        row("megabyte of letters", QString(Megabyte, u'x'), 0.0);
+        row("megabyte of exponent digits", "1e" + QString(Megabyte, u'9'), Inf);
         row("leading zeros offset exponent", "0." + zeros + "1e" + megabyte, 0.1);
         row("trailing zeros offset exponent", "1" + zeros + "e-" + megabyte, 1.0);
         // 2^53 + 1 lies halfway between two doubles; a far-away digit decides the rounding.
@@ -111,11 +111,11 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, expected);
-        const QDeadlineTimer deadline(kGenerousMs);
+        const QDeadlineTimer deadline(GenerousMs);
         const double actual = platform::numberOfText(text);
         QVERIFY2(!deadline.hasExpired(), "reading the text took too long");
-        QCOMPARE(QString::number(actual, 'g', kExactDigits),
-                 QString::number(expected, 'g', kExactDigits));
+        QCOMPARE(QString::number(actual, 'g', ExactDigits),
+                 QString::number(expected, 'g', ExactDigits));
     }
     void toInt32_data()
     {
@@ -128,19 +128,19 @@ private slots:
         row("negative tie rounds down to even", -13.5, "-14");
         row("largest", 2147483647.0, "2147483647");
         row("below largest plus half", 2147483647.4, "2147483647");
-        row("largest plus half overflows", 2147483647.5, kOverflow);
+        row("largest plus half overflows", 2147483647.5, Overflow);
         row("smallest", -2147483648.0, "-2147483648");
         row("smallest minus half rounds to even", -2147483648.5, "-2147483648");
-        row("past smallest minus half overflows", -2147483648.6, kOverflow);
-        row("infinity", kInf, kOverflow);
-        row("not a number", std::numeric_limits<double>::quiet_NaN(), kOverflow);
+        row("past smallest minus half overflows", -2147483648.6, Overflow);
+        row("infinity", Inf, Overflow);
+        row("not a number", std::numeric_limits<double>::quiet_NaN(), Overflow);
     }
     void toInt32()
     {
         QFETCH(double, value);
         QFETCH(QString, expected);
         const std::optional<std::int32_t> result = platform::toInt32(value);
-        QCOMPARE(result ? platform::decimalText(*result) : kOverflow, expected);
+        QCOMPARE(result ? platform::decimalText(*result) : Overflow, expected);
     }
     // What the pupil types, and the hex the read-out then shows.
     void typedTextToHex_data()
@@ -154,7 +154,7 @@ private slots:
         row("empty", "", "0");
         row("minus one", "-1", "FFFFFFFF");
         row("blank inside", "1 0", "A");
-        row("exponent E overflows", "1E10", kOverflow);
+        row("exponent E overflows", "1E10", Overflow);
         row("minus zero", "-0", "0");
     }
     void typedTextToHex()
@@ -162,7 +162,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         const std::optional<std::int32_t> value = platform::toInt32(platform::numberOfText(typed));
-        QCOMPARE(value ? platform::hexText(*value) : kOverflow, shown);
+        QCOMPARE(value ? platform::hexText(*value) : Overflow, shown);
     }
 };
 

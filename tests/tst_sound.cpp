@@ -1,3 +1,5 @@
+#include "formdriver.h"
+#include "mainwin/form1.h"
 #include "platform/sound.h"
 
 #include <QApplication>
@@ -24,7 +26,7 @@ QString workFile(const QString &name)
     static QTemporaryDir dir;
     return dir.filePath(name);
 }
-const QString kCaptureName = QStringLiteral("capture.raw");
+const QString CaptureName = QStringLiteral("capture.raw");
 
 QByteArray readAll(const QString &path)
 {
@@ -36,7 +38,7 @@ QByteArray readAll(const QString &path)
 QByteArray captured()
 {
     QByteArray all;
-    for (const QFileInfo &file : QDir(workFile({}), kCaptureName + '*').entryInfoList())
+    for (const QFileInfo &file : QDir(workFile({}), CaptureName + '*').entryInfoList())
         all += readAll(file.filePath());
     return all;
 }
@@ -46,29 +48,29 @@ qint64 capturedBytes()
     return captured().size();
 }
 
-constexpr qint64 kNsPerSecond = 1000 * 1000 * 1000;
-constexpr qint64 kGenerousNs = kNsPerSecond / 4; // the machine is shared: only a bound
-constexpr qint64 kQuickNs = kNsPerSecond / 10;
-constexpr int kMono = 1;
-constexpr int kStereo = 2;
-constexpr int kCdRate = 44100;
-constexpr qsizetype kShortFrames = kCdRate / 20;
-constexpr qsizetype kBlipFrames = 2;  // too short to be heard
-constexpr qsizetype kCutBytes = 1000; // whole frames: libsndfile finds nothing amiss
-constexpr int kPlays = 2;             // nothing is kept from one play to the next
-const char *const kPlaySwitch = "--play-in-child";
-constexpr quint32 kHugeLength = 0xFFFFFFF0;
-constexpr qsizetype kTagSize = 4;          // a RIFF or chunk tag; its length follows
-constexpr qsizetype kMpegFrameBytes = 417; // MPEG-1 layer III at 128 kbit/s and 44.1 kHz
+constexpr qint64 NsPerSecond = 1000 * 1000 * 1000;
+constexpr qint64 GenerousNs = NsPerSecond / 4; // the machine is shared: only a bound
+constexpr qint64 QuickNs = NsPerSecond / 10;
+constexpr int Mono = 1;
+constexpr int Stereo = 2;
+constexpr int CdRate = 44100;
+constexpr qsizetype ShortFrames = CdRate / 20;
+constexpr qsizetype BlipFrames = 2;  // too short to be heard
+constexpr qsizetype CutBytes = 1000; // whole frames: libsndfile finds nothing amiss
+constexpr int Plays = 2;             // nothing is kept from one play to the next
+const char *const PlaySwitch = "--play-in-child";
+constexpr quint32 HugeLength = 0xFFFFFFF0;
+constexpr qsizetype TagSize = 4;          // a RIFF or chunk tag; its length follows
+constexpr qsizetype MpegFrameBytes = 417; // MPEG-1 layer III at 128 kbit/s and 44.1 Hz
 
 // Writes 16-bit samples that reach both ends of the range and vary; returns them, or nothing.
 QByteArray writeWav(const QString &path, int channels, int rate, qsizetype frames,
                     int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16)
 {
-    constexpr int kStride = 7919;
+    constexpr int Stride = 7919;
     QList<qint16> samples{std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()};
     for (qsizetype i = samples.size(); i < frames * channels; ++i)
-        samples.append(static_cast<qint16>(i * kStride));
+        samples.append(static_cast<qint16>(i * Stride));
     SF_INFO info{0, rate, channels, format, 0, 0};
     SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     const bool written = sf_writef_short(file, samples.constData(), frames) == frames; // 0 if null
@@ -113,7 +115,7 @@ private slots:
         const QString config = workFile(QStringLiteral("asound.conf"));
         QVERIFY(writeFile(config, QStringLiteral("pcm.!default { type file slave.pcm { type null "
                                                  "} file \"%1\" format \"raw\" truncate false }\n")
-                                      .arg(workFile(kCaptureName))
+                                      .arg(workFile(CaptureName))
                                       .toUtf8()));
         qputenv("ALSA_CONFIG_PATH", QFile::encodeName(config));
     }
@@ -125,45 +127,45 @@ private slots:
         QTest::addColumn<qint64>("lengthNs");
         const auto sound = [](const char *name, int channels, int rate) {
             const QString path = workFile(QLatin1String(name) + QStringLiteral(".wav"));
-            const QByteArray samples = writeWav(path, channels, rate, kShortFrames);
+            const QByteArray samples = writeWav(path, channels, rate, ShortFrames);
             QVERIFY(!samples.isEmpty());
-            QTest::newRow(name) << path << samples << kShortFrames * kNsPerSecond / rate;
+            QTest::newRow(name) << path << samples << ShortFrames * NsPerSecond / rate;
         };
         const auto unplayable = [](const char *name, const QByteArray &bytes) {
             const QString path = workFile(QLatin1String(name) + QStringLiteral(".wav"));
             QVERIFY(bytes.isNull() || writeFile(path, bytes));
             QTest::newRow(name) << path << QByteArray() << qint64{0};
         };
-        sound("mono 16-bit 44.1 kHz", kMono, kCdRate);
-        sound("stereo 16-bit 44.1 kHz", kStereo, kCdRate);
-        sound("stereo 16-bit 22.05 kHz", kStereo, kCdRate / 2);
-        const QByteArray wav = readAll(workFile(QStringLiteral("mono 16-bit 44.1 kHz.wav")));
+        sound("mono 16-bit 44.1 Hz", Mono, CdRate);
+        sound("stereo 16-bit 44.1 Hz", Stereo, CdRate);
+        sound("stereo 16-bit 22.05 Hz", Stereo, CdRate / 2);
+        const QByteArray wav = readAll(workFile(QStringLiteral("mono 16-bit 44.1 Hz.wav")));
         unplayable("missing file", QByteArray());
         unplayable("empty file", "");
-        unplayable("cut short in the samples", wav.chopped(kCutBytes));
+        unplayable("cut short in the samples", wav.chopped(CutBytes));
         unplayable("wrong RIFF tag", "RIFQ" + wav.mid(4));
         unplayable("text file named .wav", "This is not a sound.\n");
         unplayable("cut short in the header", wav.left(wav.indexOf("data")));
         const auto claimingHuge = [&wav](qsizetype lengthAt) {
             QByteArray bytes = wav;
-            qToLittleEndian(kHugeLength, bytes.data() + lengthAt);
+            qToLittleEndian(HugeLength, bytes.data() + lengthAt);
             return bytes;
         };
-        unplayable("RIFF length 0xFFFFFFF0", claimingHuge(kTagSize));
-        unplayable("data length 0xFFFFFFF0", claimingHuge(wav.indexOf("data") + kTagSize));
+        unplayable("RIFF length 0xFFFFFFF0", claimingHuge(TagSize));
+        unplayable("data length 0xFFFFFFF0", claimingHuge(wav.indexOf("data") + TagSize));
         for (const auto &[name, format] :
              {std::pair{"AIFF file", SF_FORMAT_AIFF | SF_FORMAT_PCM_16},
               {"FLAC file", SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
               {"Ogg Vorbis file", SF_FORMAT_OGG | SF_FORMAT_VORBIS}}) {
             const QString path = workFile(QLatin1String(name));
-            QVERIFY(!writeWav(path, kMono, kCdRate, kShortFrames, format).isEmpty());
+            QVERIFY(!writeWav(path, Mono, CdRate, ShortFrames, format).isEmpty());
             unplayable(name, readAll(path));
         }
         const QByteArray mpegFrame =
-            QByteArray::fromHex("fffb9064").leftJustified(kMpegFrameBytes, 0);
+            QByteArray::fromHex("fffb9064").leftJustified(MpegFrameBytes, 0);
         unplayable("MPEG frames", mpegFrame.repeated(4));
         unplayable("MPEG frames, then damage",
-                   mpegFrame.repeated(2) + QByteArray(kMpegFrameBytes, 'c'));
+                   mpegFrame.repeated(2) + QByteArray(MpegFrameBytes, 'c'));
         QVERIFY(QDir().mkpath(workFile(QStringLiteral("a folder, not a file.wav"))));
         unplayable("a folder, not a file", QByteArray());
     }
@@ -175,14 +177,14 @@ private slots:
         QFETCH(QByteArray, heard);
         QFETCH(qint64, lengthNs);
         const qint64 before = capturedBytes();
-        for (int play = 0; play < kPlays; ++play) {
+        for (int play = 0; play < Plays; ++play) {
             const auto [elapsedNs, stderrText] = playWatched(path);
             QCOMPARE(stderrText, QByteArray());
-            const qint64 limit = lengthNs + (heard.isEmpty() ? kQuickNs : kGenerousNs);
+            const qint64 limit = lengthNs + (heard.isEmpty() ? QuickNs : GenerousNs);
             QVERIFY2(elapsedNs >= lengthNs && elapsedNs < limit,
                      qPrintable(QStringLiteral("took %1 ns of %2").arg(elapsedNs).arg(lengthNs)));
         }
-        QCOMPARE(captured().mid(before), heard.repeated(kPlays));
+        QCOMPARE(captured().mid(before), heard.repeated(Plays));
     }
 
     void locateSearchOrder_data()
@@ -216,13 +218,33 @@ private slots:
                  expected.isEmpty() ? expected : QDir::current().absoluteFilePath(expected));
     }
 
+    // Every bead action plays the click: a bead at rest is pressed and clicked, twice; a bead at
+    // the beam leaves the pointer at the press, once.
+    void beadGesturesPlayTheClick()
+    {
+        const QByteArray click =
+            writeWav(workFile(QStringLiteral("click.wav")), Mono, CdRate, ShortFrames);
+        const QString previous = QDir::currentPath();
+        const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+        QVERIFY(QDir::setCurrent(workFile({})));
+        Form1 form;
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const qint64 before = capturedBytes();
+        driver::clickBead(&form, 0, board::BeadKind::Lower3);
+        QCOMPARE(capturedBytes() - before, 2 * click.size());
+        driver::clickBead(&form, 0, board::BeadKind::Lower4);
+        QCOMPARE(capturedBytes() - before, 3 * click.size());
+    }
+
     // On the machine's own ALSA setup (no sound card here), in a fresh process.
     void quietOnThisMachinesOwnSoundSetup()
     {
         const QString path = workFile(QStringLiteral("child.wav"));
-        QVERIFY(!writeWav(path, kMono, kCdRate, kBlipFrames).isEmpty());
+        QVERIFY(!writeWav(path, Mono, CdRate, BlipFrames).isEmpty());
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QLatin1String(kPlaySwitch), path});
+        child.start(QCoreApplication::applicationFilePath(), {QLatin1String(PlaySwitch), path});
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitCode(), 0);
         QCOMPARE(child.readAllStandardError(), QByteArray());
@@ -231,8 +253,8 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    constexpr int kChildArgc = 3;
-    if (argc == kChildArgc && qstrcmp(argv[1], kPlaySwitch) == 0) {
+    constexpr int ChildArgc = 3;
+    if (argc == ChildArgc && qstrcmp(argv[1], PlaySwitch) == 0) {
         qunsetenv("ALSA_CONFIG_PATH");
         qunsetenv("JACK_NO_START_SERVER");
         platform::Sound::play(QString::fromLocal8Bit(argv[2]));

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kExactDigits = 17; // enough to tell any two doubles apart
+constexpr int ExactDigits = 17; // enough to tell any two doubles apart
 
 void require(bool holds, const char *what)
 {
@@ -44,7 +44,7 @@ void checkText(QStringView text)
     require(!std::isnan(value), "numberOfText never gives NaN");
     checkRounding(value);
     if (std::isfinite(value)) {
-        const QString shown = QString::number(value, 'g', kExactDigits);
+        const QString shown = QString::number(value, 'g', ExactDigits);
         require(platform::numberOfText(shown) == value, "a value's own text reads back exactly");
     }
 }

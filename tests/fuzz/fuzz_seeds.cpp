@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int kRate = 8000;
-constexpr sf_count_t kFrames = 16;
+constexpr int Rate = 8000;
+constexpr sf_count_t Frames = 16;
 
 struct SoundSeed
 {
@@ -23,7 +23,7 @@ struct SoundSeed
     int channels;
 };
 
-constexpr std::array<SoundSeed, 13> kSounds{{
+constexpr std::array<SoundSeed, 13> Sounds{{
     {"pcm16-mono.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1},
     {"pcm16-stereo.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2},
     {"pcm8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 1},
@@ -39,7 +39,7 @@ constexpr std::array<SoundSeed, 13> kSounds{{
     {"vorbis.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 1},
 }};
 
-constexpr std::array kTexts{
+constexpr std::array Texts{
     "12.5",
     "-7.25",
     " - 1 2 . 5 e 1",
@@ -61,14 +61,14 @@ constexpr std::array kTexts{
 
 bool writeSound(const QString &path, const SoundSeed &seed)
 {
-    SF_INFO info{0, kRate, seed.channels, seed.format, 0, 0};
+    SF_INFO info{0, Rate, seed.channels, seed.format, 0, 0};
     SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (file == nullptr)
         return false;
-    std::vector<short> samples(std::size_t(kFrames) * std::size_t(seed.channels));
+    std::vector<short> samples(std::size_t(Frames) * std::size_t(seed.channels));
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<short>((i % 2 == 0 ? 1 : -1) * static_cast<int>(i) * 1000);
-    const bool written = sf_writef_short(file, samples.data(), kFrames) == kFrames;
+    const bool written = sf_writef_short(file, samples.data(), Frames) == Frames;
     return sf_close(file) == 0 && written;
 }
 
@@ -90,12 +90,12 @@ int main(int argc, char *argv[])
     if (!root.mkpath(QStringLiteral("numbers")) || !root.mkpath(QStringLiteral("wavfile")))
         return 1;
     bool ok = true;
-    for (const SoundSeed &seed : kSounds)
+    for (const SoundSeed &seed : Sounds)
         ok = writeSound(root.filePath(QStringLiteral("wavfile/") + QLatin1String(seed.name)),
                         seed) &&
              ok;
     int n = 0;
-    for (const char *text : kTexts)
+    for (const char *text : Texts)
         ok = writeBytes(root.filePath(QStringLiteral("numbers/text-%1").arg(++n)), text) && ok;
     return ok ? 0 : 1;
 }

@@ -28,9 +28,9 @@ void print(const char *key, long value)
 
 long heapInUseKb()
 {
-    constexpr long kKb = 1024;
+    constexpr long Kb = 1024;
     const struct mallinfo2 info = mallinfo2();
-    return static_cast<long>((info.uordblks + info.hblkhd) / kKb);
+    return static_cast<long>((info.uordblks + info.hblkhd) / Kb);
 }
 
 Form1 *openForm()

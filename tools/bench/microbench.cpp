@@ -22,18 +22,18 @@
 
 namespace {
 
-const QString kClickName = QStringLiteral("click.wav");
-constexpr int kRepetitions = 5;
-constexpr int kSoundPlays = 20;
-constexpr double kNsPerSecond = 1e9;
-constexpr double kMsPerSecond = 1e3;
+const QString ClickName = QStringLiteral("click.wav");
+constexpr int Repetitions = 5;
+constexpr int SoundPlays = 20;
+constexpr double NsPerSecond = 1e9;
+constexpr double MsPerSecond = 1e3;
 
 // Image 1 is the bottom bead of the rightmost rod. A click brings all five lower beads to the
 // beam; the next press sends them back (and the click that follows finds the bead gone), so
 // the iterations alternate between the two.
-constexpr const char *kBead = "Image1";
+constexpr const char *Bead = "Image1";
 // The outer bead of rod r is image 76 + 2r; a click on it brings both upper beads, 10.
-constexpr int kFirstOuterBead = 76;
+constexpr int FirstOuterBead = 76;
 
 QString &soundPath()
 {
@@ -54,7 +54,7 @@ void showWithTens(Form1 &form)
     bench::waitUntilShown(form);
     for (int rod = 0; rod < board::RodCount; ++rod) {
         const QWidget *bead =
-            form.findChild<QWidget *>(QStringLiteral("Image%1").arg(kFirstOuterBead + 2 * rod));
+            form.findChild<QWidget *>(QStringLiteral("Image%1").arg(FirstOuterBead + 2 * rod));
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centreOf(form, bead));
     }
 }
@@ -67,7 +67,7 @@ void beadClick(benchmark::State &state, bool painted)
     form.showCentred();
     bench::waitUntilShown(form);
     form.setUpdatesEnabled(painted);
-    const auto *bead = form.findChild<platform::ImageControl *>(QLatin1String(kBead));
+    const auto *bead = form.findChild<platform::ImageControl *>(QLatin1String(Bead));
     for (auto _ : state)
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centreOf(form, bead));
     benchmark::DoNotOptimize(form.board().total());
@@ -142,7 +142,7 @@ void soundOverhead(benchmark::State &state)
         QElapsedTimer timer;
         timer.start();
         platform::Sound::play(soundPath());
-        state.SetIterationTime(double(timer.nsecsElapsed()) / kNsPerSecond - length);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / NsPerSecond - length);
     }
 }
 
@@ -156,8 +156,8 @@ void reportFirstPlay()
     timer.start();
     platform::Sound::play(soundPath());
     const double extra =
-        double(timer.nsecsElapsed()) / kNsPerSecond - double(sound->frames()) / sound->rate;
-    std::printf("first sound play adds %.2f ms beyond the sound's length\n", extra * kMsPerSecond);
+        double(timer.nsecsElapsed()) / NsPerSecond - double(sound->frames()) / sound->rate;
+    std::printf("first sound play adds %.2f ms beyond the sound's length\n", extra * MsPerSecond);
 }
 
 } // namespace
@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QDir::setCurrent(work.path());
-    if (const QString found = platform::Sound::locate(kClickName); !found.isEmpty()) {
+    if (const QString found = platform::Sound::locate(ClickName); !found.isEmpty()) {
         std::fprintf(stderr, "%s can be found; bead clicks would play it\n", qPrintable(found));
         return 1;
     }
@@ -200,24 +200,24 @@ int main(int argc, char *argv[])
          {std::pair{"BeadClick", true}, std::pair{"BeadClickUnpainted", false}})
         benchmark::RegisterBenchmark(name, &beadClick, painted)
             ->Unit(benchmark::kMicrosecond)
-            ->Repetitions(kRepetitions)
+            ->Repetitions(Repetitions)
             ->ReportAggregatesOnly();
     for (const auto &[name, function] :
          {std::pair{"BackgroundClick", &backgroundClick}, std::pair{"BaseView", &baseView},
           std::pair{"HexView", &hexView}})
         benchmark::RegisterBenchmark(name, function)
             ->Unit(benchmark::kMicrosecond)
-            ->Repetitions(kRepetitions)
+            ->Repetitions(Repetitions)
             ->ReportAggregatesOnly();
     benchmark::RegisterBenchmark("FreshWindow", &freshWindow)
         ->Unit(benchmark::kMillisecond)
-        ->Repetitions(kRepetitions)
+        ->Repetitions(Repetitions)
         ->ReportAggregatesOnly();
     benchmark::RegisterBenchmark("SoundOverhead", &soundOverhead)
         ->Unit(benchmark::kMillisecond)
         ->UseManualTime()
-        ->Iterations(kSoundPlays)
-        ->Repetitions(kRepetitions)
+        ->Iterations(SoundPlays)
+        ->Repetitions(Repetitions)
         ->ReportAggregatesOnly();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -11,7 +11,7 @@
 // to let a window come up and be painted without QtTest.
 namespace bench {
 
-// A field of /proc/self/status in kB ("VmRSS", "VmHWM"...); -1 when it cannot be read.
+// A field of /proc/self/status in B ("VmRSS", "VmHWM"...); -1 when it cannot be read.
 inline long statusKb(const char *field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -28,8 +28,8 @@ inline long statusKb(const char *field)
 // Runs the event loop until the window is on the screen, then once more for its first paint.
 inline bool waitUntilShown(QWidget &window)
 {
-    constexpr int kPatienceMs = 5000;
-    const QDeadlineTimer deadline(kPatienceMs);
+    constexpr int PatienceMs = 5000;
+    const QDeadlineTimer deadline(PatienceMs);
     while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
         if (deadline.hasExpired())
             return false;

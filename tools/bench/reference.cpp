@@ -1,5 +1,5 @@
 // The yardstick for start-up and memory: the least a Qt Widgets program does to show a window.
-// With --peak it prints its peak resident memory in kB once the window is up, and ends. With
+// With --peak it prints its peak resident memory in B once the window is up, and ends. With
 // --text the window holds one line of text, which needs the font database.
 #include "procstatus.h"
 
