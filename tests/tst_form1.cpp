@@ -56,29 +56,24 @@ void TestForm1::controlsStandWhereDesigned_data()
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("Hide Answers") << "ComHide" << twips(8040, 1080, 1095, 495) << "&Hide Answers"
-                                  << true;
-    QTest::newRow("View Answers") << "ComView" << twips(8040, 1680, 1095, 495) << "&View Answers"
-                                  << true;
-    QTest::newRow("Hexadecimal button")
-        << "ComHex" << twips(8040, 2520, 1095, 495) << "Hexa&Decimal" << true;
-    QTest::newRow("Base 10 button")
-        << "ComBase" << twips(8040, 2520, 1095, 495) << "&Base 10" << false;
+    // clang-format off
+    QTest::newRow("Hide Answers") << "ComHide" << twips(8040, 1080, 1095, 495) << "&Hide Answers" << true;
+    QTest::newRow("View Answers") << "ComView" << twips(8040, 1680, 1095, 495) << "&View Answers" << true;
+    QTest::newRow("Hexadecimal button") << "ComHex" << twips(8040, 2520, 1095, 495) << "Hexa&Decimal" << true;
+    QTest::newRow("Base 10 button") << "ComBase" << twips(8040, 2520, 1095, 495) << "&Base 10" << false;
     QTest::newRow("Reset") << "ComReset" << twips(8160, 3600, 855, 375) << "&Reset" << true;
     QTest::newRow("Exit") << "ComExit" << twips(8160, 4080, 855, 375) << "&Exit" << true;
     QTest::newRow("Base 10 label") << "LabBase" << twips(8400, 4680, 735, 375) << "Base 10" << true;
-    QTest::newRow("Hexadecimal label")
-        << "LabHex" << twips(8160, 4680, 1215, 255) << "Hexadecimal" << false;
+    QTest::newRow("Hexadecimal label") << "LabHex" << twips(8160, 4680, 1215, 255) << "Hexadecimal" << false;
     QTest::newRow("total") << "TextBin" << twips(8040, 5040, 1335, 375) << "" << true;
-    QTest::newRow("rightmost rod value")
-        << "Label1(0)" << twips(7320, 5760, 375, 255) << "0" << true;
-    QTest::newRow("leftmost rod value")
-        << "Label1(14)" << twips(600, 5760, 375, 255) << "0" << true;
+    QTest::newRow("rightmost rod value") << "Label1(0)" << twips(7320, 5760, 375, 255) << "0" << true;
+    QTest::newRow("leftmost rod value") << "Label1(14)" << twips(600, 5760, 375, 255) << "0" << true;
     QTest::newRow("top of the frame") << "Line3" << QRect(14, 22, 517, 5) << "" << true;
     QTest::newRow("left of the frame") << "Line1" << QRect(14, 22, 5, 333) << "" << true;
     QTest::newRow("the beam") << "Line5" << QRect(14, 134, 517, 5) << "" << true;
     QTest::newRow("rightmost wire") << "Line6" << QRect(496, 24, 2, 330) << "" << true;
     QTest::newRow("leftmost wire") << "Line20" << QRect(48, 24, 2, 330) << "" << true;
+    // clang-format on
 }
 
 void TestForm1::controlsStandWhereDesigned()
@@ -93,12 +88,7 @@ void TestForm1::controlsStandWhereDesigned()
     QVERIFY(control);
     QCOMPARE(control->geometry(), rect);
     QCOMPARE(control->isVisible(), shown);
-    if (auto *button = qobject_cast<QPushButton *>(control))
-        QCOMPARE(button->text(), caption);
-    if (auto *label = qobject_cast<QLabel *>(control))
-        QCOMPARE(label->text(), caption);
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        QCOMPARE(edit->text(), caption);
+    QCOMPARE(control->property("text").toString(), caption); // lines have none: empty
 }
 
 void TestForm1::freshWindow()
@@ -145,11 +135,13 @@ void TestForm1::pressGoesToTheVisibleBead_data()
     QTest::addColumn<BeadKind>("kind");
     QTest::addColumn<int>("down"); // twips below the picture's top edge
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("bottom bead's body, inside the next bead's box") << Lower1 << 180 << "Image1";
     QTest::newRow("bottom bead's transparent top margin") << Lower1 << 30 << "Image2";
     QTest::newRow("below the bottom bead's body") << Lower1 << 480 << "client";
     QTest::newRow("outer bead's body") << Outer << 255 << "Image76";
     QTest::newRow("inner bead's body") << Inner << 255 << "Image77";
+    // clang-format on
 }
 
 void TestForm1::pressGoesToTheVisibleBead()
@@ -170,17 +162,14 @@ void TestForm1::gestures_data()
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<int>("lowerAtBeam");
     QTest::addColumn<int>("upperAtBeam");
-    QTest::newRow("bead at rest comes to the beam with those above it")
-        << 0 << QList{Lower3} << Qt::LeftButton << 3 << 0;
-    QTest::newRow("bead at the beam goes to rest with those below it, no click")
-        << 0 << QList{Lower3, Lower4} << Qt::LeftButton << 1 << 0;
+    // clang-format off
+    QTest::newRow("bead at rest comes to the beam with those above it") << 0 << QList{Lower3} << Qt::LeftButton << 3 << 0;
+    QTest::newRow("bead at the beam goes to rest with those below it, no click") << 0 << QList{Lower3, Lower4} << Qt::LeftButton << 1 << 0;
     QTest::newRow("leftmost rod") << 14 << QList{Lower5, Inner} << Qt::LeftButton << 1 << 1;
-    QTest::newRow("right button acts like the left")
-        << 7 << QList{Lower2} << Qt::RightButton << 4 << 0;
-    QTest::newRow("outer bead from rest brings both upper beads")
-        << 3 << QList{Outer} << Qt::LeftButton << 0 << 2;
-    QTest::newRow("outer bead at the beam goes back alone")
-        << 3 << QList{Outer, Outer} << Qt::MiddleButton << 0 << 1;
+    QTest::newRow("right button acts like the left") << 7 << QList{Lower2} << Qt::RightButton << 4 << 0;
+    QTest::newRow("outer bead from rest brings both upper beads") << 3 << QList{Outer} << Qt::LeftButton << 0 << 2;
+    QTest::newRow("outer bead at the beam goes back alone") << 3 << QList{Outer, Outer} << Qt::MiddleButton << 0 << 1;
+    // clang-format on
 }
 
 void TestForm1::gestures()
@@ -262,26 +251,18 @@ void TestForm1::typedNumberInBase16_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("the total as written") << "3"
-                                          << "3";
-    QTest::newRow("a typed number") << "255"
-                                    << "FF";
-    QTest::newRow("half rounds down to even") << "12.5"
-                                              << "C";
-    QTest::newRow("half rounds up to even") << "13.5"
-                                            << "E";
-    QTest::newRow("letters read as zero") << "abc"
-                                          << "0";
-    QTest::newRow("empty reads as zero") << ""
-                                         << "0";
-    QTest::newRow("minus one in two's complement") << "-1"
-                                                   << "FFFFFFFF";
-    QTest::newRow("blank inside the number") << "1 0"
-                                             << "A";
-    QTest::newRow("hexadecimal prefix") << "&H1F"
-                                        << "1F";
-    QTest::newRow("only eight characters are taken") << "1234567890"
-                                                     << "BC614E";
+    // clang-format off
+    QTest::newRow("the total as written") << "3" << "3";
+    QTest::newRow("a typed number") << "255" << "FF";
+    QTest::newRow("half rounds down to even") << "12.5" << "C";
+    QTest::newRow("half rounds up to even") << "13.5" << "E";
+    QTest::newRow("letters read as zero") << "abc" << "0";
+    QTest::newRow("empty reads as zero") << "" << "0";
+    QTest::newRow("minus one in two's complement") << "-1" << "FFFFFFFF";
+    QTest::newRow("blank inside the number") << "1 0" << "A";
+    QTest::newRow("hexadecimal prefix") << "&H1F" << "1F";
+    QTest::newRow("only eight characters are taken") << "1234567890" << "BC614E";
+    // clang-format on
 }
 
 void TestForm1::typedNumberInBase16()
