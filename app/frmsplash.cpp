@@ -3,6 +3,7 @@
 #include "identity.h"
 #include "mainwin/form1.h"
 #include "platform/fonts.h"
+#include "platform/imagecontrol.h"
 #include "platform/twips.h"
 
 #include <QFrame>
@@ -114,11 +115,11 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
     panel->setAutoFillBackground(true);
     panel->onClick = [this] { dismiss(); };
 
-    auto *logo = new QLabel(panel);
+    // The logo is stretched to its rectangle, pixel for pixel as the window system would.
+    auto *logo = new platform::ImageControl(panel);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(twipsRect(LogoLeft, LogoTop, LogoWidth, LogoHeight));
-    logo->setPixmap(QPixmap(QStringLiteral(":/assets/logo.bmp")));
-    logo->setScaledContents(true);
+    logo->setTwipsGeometry(LogoLeft, LogoTop, LogoWidth, LogoHeight);
+    logo->setPicture(QPixmap(QStringLiteral(":/assets/logo.bmp")));
 
     for (const LabelSpec &spec : Labels) {
         auto *label = new QLabel(QString::fromUtf8(spec.caption), panel);

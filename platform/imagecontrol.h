@@ -20,6 +20,7 @@ public:
 
     // The picture is scaled to the control's size; its transparent pixels let the mouse through.
     void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
 
     // Left edge and size in twips; the top edge in twips as a single-precision number.
     void setTwipsGeometry(int left, float top, int width, int height);

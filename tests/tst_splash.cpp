@@ -1,6 +1,7 @@
 #include "app/frmsplash.h"
 #include "app/identity.h"
 #include "mainwin/form1.h"
+#include "platform/imagecontrol.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,7 +74,8 @@ private slots:
                  child(splash, "lblPlatform")->geometry().right());
         QCOMPARE(child(splash, "FrmSplash")->geometry(), QRect(8, 8, 488, 270));
         QCOMPARE(child(splash, "imgLogo")->geometry(), QRect(24, 53, 121, 159));
-        QCOMPARE(child<QLabel>(splash, "imgLogo")->pixmap().size(), QSize(206, 201));
+        QCOMPARE(child<platform::ImageControl>(splash, "imgLogo")->picture().size(),
+                 QSize(206, 201));
         QCOMPARE(QCoreApplication::applicationVersion(), "1.0.5");
         QCOMPARE(QCoreApplication::organizationName(), "Dunmarrow");
     }
