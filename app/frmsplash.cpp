@@ -27,7 +27,7 @@ constexpr int PanelWidth = 7320;
 constexpr int PanelHeight = 4050;
 const QColor MarginColour(0, 0, 255);
 
-struct LabelSpec
+struct LabelDesign
 {
     const char *name;
     int left;
@@ -41,7 +41,7 @@ struct LabelSpec
     bool sizedToText;
 };
 
-constexpr std::array<LabelSpec, 6> Labels{{
+constexpr std::array<LabelDesign, 6> Labels{{
     {"lblCompanyProduct", 2355, 705, 4095, 435, "Dunmarrow", 18, true, false, true},
     {"lblProductName", 2280, 1140, 5010, 765, "Quillmere", 32.25, true, false, true},
     {"lblPlatform", 3390, 2340, 3465, 360, "For Windows 95/98 /NT", 15.75, true, true, true},
@@ -121,14 +121,14 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
     logo->setTwipsGeometry(LogoLeft, LogoTop, LogoWidth, LogoHeight);
     logo->setPicture(QPixmap(QStringLiteral(":/assets/logo.bmp")));
 
-    for (const LabelSpec &spec : Labels) {
-        auto *label = new QLabel(QString::fromUtf8(spec.caption), panel);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-        label->setFont(platform::designFont("Arial", spec.points, spec.bold));
-        label->setAlignment((spec.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+    for (const LabelDesign &design : Labels) {
+        auto *label = new QLabel(QString::fromUtf8(design.caption), panel);
+        label->setObjectName(QLatin1String(design.name));
+        label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+        label->setFont(platform::designFont("Arial", design.points, design.bold));
+        label->setAlignment((design.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        if (spec.sizedToText)
+        if (design.sizedToText)
             fitToText(label);
     }
     m_lblProductName = panel->findChild<QLabel *>(QStringLiteral("lblProductName"));

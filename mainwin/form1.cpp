@@ -45,9 +45,9 @@ QColor rgb(const int (&c)[3])
     return QColor(c[0], c[1], c[2]);
 }
 
-QFont makeFont(const layout::FontSpec &spec)
+QFont makeFont(const layout::FontDesign &design)
 {
-    return platform::designFont(spec.family, spec.points, spec.bold, spec.italic);
+    return platform::designFont(design.family, design.points, design.bold, design.italic);
 }
 
 // Every main window shows the same icon object: the pictures that the window system is given
@@ -72,7 +72,7 @@ QPixmap beadPicture(const QString &path)
 }
 
 // Labels are opaque, single-line and of fixed size, their text at the top left.
-QLabel *makeLabel(const char *caption, const layout::FontSpec &font, const QPalette &colours,
+QLabel *makeLabel(const char *caption, const layout::FontDesign &font, const QPalette &colours,
                   QWidget *parent)
 {
     auto *label = new QLabel(QString::fromUtf8(caption), parent);
@@ -83,11 +83,11 @@ QLabel *makeLabel(const char *caption, const layout::FontSpec &font, const QPale
     return label;
 }
 
-template <typename Control> Control *place(Control *control, const layout::ControlSpec &spec)
+template <typename Control> Control *place(Control *control, const layout::ControlDesign &design)
 {
-    control->setObjectName(QLatin1String(spec.name));
-    control->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    control->setVisible(spec.visible);
+    control->setObjectName(QLatin1String(design.name));
+    control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    control->setVisible(design.visible);
     return control;
 }
 
@@ -188,7 +188,7 @@ void Form1::unload()
 void Form1::buildFrame(QWidget *client)
 {
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-    for (const layout::LineSpec &line : layout::FrameLines) {
+    for (const layout::LineDesign &line : layout::FrameLines) {
         auto *control = new platform::LineControl({line.x1, line.y1}, {line.x2, line.y2},
                                                   layout::FrameLineWidth, windowText, client);
         control->setObjectName(QLatin1String(line.name));
@@ -228,8 +228,8 @@ void Form1::buildReadOut(QWidget *client)
 
     std::array<QPushButton *, layout::Buttons.size()> buttons{};
     for (std::size_t i = 0; i < layout::Buttons.size(); ++i) {
-        const layout::ControlSpec &spec = layout::Buttons[i];
-        buttons[i] = place(new QPushButton(QString::fromUtf8(spec.caption), client), spec);
+        const layout::ControlDesign &design = layout::Buttons[i];
+        buttons[i] = place(new QPushButton(QString::fromUtf8(design.caption), client), design);
         buttons[i]->setAutoDefault(false);
     }
     const auto button = [&](const char *name) {
@@ -251,9 +251,9 @@ void Form1::buildReadOut(QWidget *client)
     baseLabelColours.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
     std::array<QLabel *, layout::BaseLabels.size()> baseLabels{};
     for (std::size_t i = 0; i < layout::BaseLabels.size(); ++i) {
-        const layout::ControlSpec &spec = layout::BaseLabels[i];
-        baseLabels[i] =
-            place(makeLabel(spec.caption, layout::BaseLabelFont, baseLabelColours, client), spec);
+        const layout::ControlDesign &design = layout::BaseLabels[i];
+        baseLabels[i] = place(
+            makeLabel(design.caption, layout::BaseLabelFont, baseLabelColours, client), design);
     }
     m_LabBase = baseLabels[0];
     m_LabHex = baseLabels[1];
@@ -319,15 +319,15 @@ void Form1::applyStackingAndTabOrder(QWidget *client)
     for (auto it = topMostFirst.rbegin(); it != topMostFirst.rend(); ++it)
         (*it)->raise();
 
-    std::vector<const layout::ControlSpec *> focusable;
-    for (const layout::ControlSpec &spec : layout::Buttons)
-        focusable.push_back(&spec);
+    std::vector<const layout::ControlDesign *> focusable;
+    for (const layout::ControlDesign &design : layout::Buttons)
+        focusable.push_back(&design);
     focusable.push_back(&layout::TextBin);
     std::sort(focusable.begin(), focusable.end(),
               [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
     QWidget *previous = nullptr;
-    for (const layout::ControlSpec *spec : focusable) {
-        auto *widget = client->findChild<QWidget *>(QLatin1String(spec->name));
+    for (const layout::ControlDesign *design : focusable) {
+        auto *widget = client->findChild<QWidget *>(QLatin1String(design->name));
         widget->raise();
         if (previous)
             setTabOrder(previous, widget);

@@ -11,7 +11,7 @@ inline constexpr int ClientHeight = 6510;
 inline constexpr int BackColour[3] = {128, 64, 64};
 inline constexpr const char *Caption = "Quillmere Version 1.05 - By Corwynne";
 
-struct ControlSpec
+struct ControlDesign
 {
     const char *name;
     int left;
@@ -24,7 +24,7 @@ struct ControlSpec
 };
 
 // Command buttons, in the system's button colours and the window's default font.
-inline constexpr std::array<ControlSpec, 6> Buttons{{
+inline constexpr std::array<ControlDesign, 6> Buttons{{
     {"ComHide", 8040, 1080, 1095, 495, "&Hide Answers", true, 16},
     {"ComView", 8040, 1680, 1095, 495, "&View Answers", true, 15},
     {"ComHex", 8040, 2520, 1095, 495, "Hexa&Decimal", true, 19},
@@ -34,13 +34,13 @@ inline constexpr std::array<ControlSpec, 6> Buttons{{
 }};
 
 // The base marks: Times New Roman 9.75 pt bold italic, on the window's colour.
-inline constexpr std::array<ControlSpec, 2> BaseLabels{{
+inline constexpr std::array<ControlDesign, 2> BaseLabels{{
     {"LabBase", 8400, 4680, 735, 375, "Base 10", true, 23},
     {"LabHex", 8160, 4680, 1215, 255, "Hexadecimal", false, 22},
 }};
 
 // The total: MS Sans Serif 12 pt bold, at most eight characters.
-inline constexpr ControlSpec TextBin{"TextBin", 8040, 5040, 1335, 375, "", true, 21};
+inline constexpr ControlDesign TextBin{"TextBin", 8040, 5040, 1335, 375, "", true, 21};
 inline constexpr int TextBinMaxLength = 8;
 
 // Rod value labels Label1(r): MS Sans Serif 9.75 pt bold, under the wire of rod r.
@@ -53,20 +53,20 @@ inline constexpr int RodLabelWidth = 375;
 inline constexpr int RodLabelHeight = 255;
 
 // Fonts: family and size in points.
-struct FontSpec
+struct FontDesign
 {
     const char *family;
     double points;
     bool bold;
     bool italic;
 };
-inline constexpr FontSpec DefaultFont{"MS Sans Serif", 8.25, false, false};
-inline constexpr FontSpec RodLabelFont{"MS Sans Serif", 9.75, true, false};
-inline constexpr FontSpec BaseLabelFont{"Times New Roman", 9.75, true, true};
-inline constexpr FontSpec TextBinFont{"MS Sans Serif", 12, true, false};
+inline constexpr FontDesign DefaultFont{"MS Sans Serif", 8.25, false, false};
+inline constexpr FontDesign RodLabelFont{"MS Sans Serif", 9.75, true, false};
+inline constexpr FontDesign BaseLabelFont{"Times New Roman", 9.75, true, true};
+inline constexpr FontDesign TextBinFont{"MS Sans Serif", 12, true, false};
 
 // The frame and the beam, in the system's window-text colour, 5 pixels wide.
-struct LineSpec
+struct LineDesign
 {
     const char *name;
     int x1;
@@ -75,7 +75,7 @@ struct LineSpec
     int y2;
 };
 inline constexpr int FrameLineWidth = 5;
-inline constexpr std::array<LineSpec, 5> FrameLines{{
+inline constexpr std::array<LineDesign, 5> FrameLines{{
     {"Line3", 240, 360, 7920, 360},   // top edge
     {"Line1", 240, 360, 240, 5280},   // left edge
     {"Line2", 240, 5280, 7920, 5280}, // bottom edge
