@@ -103,7 +103,6 @@ public:
     void add(BeadMove move) { m_items[m_count++] = move; }
     const BeadMove *begin() const { return m_items.data(); }
     const BeadMove *end() const { return m_items.data() + m_count; }
-    int size() const { return m_count; }
 
 private:
     std::array<BeadMove, LowerBeadCount> m_items{};

@@ -8,7 +8,7 @@ namespace platform {
 
 LineControl::LineControl(QPoint fromTwips, QPoint toTwips, int width, const QColor &colour,
                          QWidget *parent)
-    : QWidget(parent), m_from(fromTwips), m_to(toTwips), m_colour(colour)
+    : QWidget(parent), m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPoint a(pixels(fromTwips.x()), pixels(fromTwips.y()));

@@ -14,15 +14,10 @@ public:
     LineControl(QPoint fromTwips, QPoint toTwips, int width, const QColor &colour,
                 QWidget *parent = nullptr);
 
-    QPoint from() const { return m_from; }
-    QPoint to() const { return m_to; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPoint m_from;
-    QPoint m_to;
     QColor m_colour;
 };
 

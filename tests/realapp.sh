@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program with real X input (xdotool) under an X server with no window manager:
-# the splash, bead clicks, the total read back through the clipboard, base 16, Exit from F2, and
-# the end of the program when its last window is closed.
+# the splash, bead clicks on the rightmost and leftmost rods (beads at rest come to the beam,
+# beads at the beam go to rest with no click), the total read back through the clipboard, base
+# 16, Exit from F2, and the end of the program when its last window is closed.
 # Usage: realapp.sh path/to/quillmere   (DISPLAY must name a running X server)
 set -uo pipefail
 program=$(realpath "$1")
@@ -40,6 +41,11 @@ click_at $((480 + 247)) $((240 + 247))     # rod 14, outer bead: brings both upp
 check "the total after two rods" "$(total)" 13
 click_at 8500 2760                         # Hexa&Decimal
 check "the total in base 16" "$(total)" D
+# Beads at the beam leave the pointer at the press: they go to rest and no click brings them back.
+click_at $((7200 + 247)) $((2280 + 247))   # rod 0, lower bead 4 at the beam: beads 3 and 4 go
+check "a bead at the beam goes to rest with the one below it" "$(total)" 11
+click_at $((480 + 247)) $((1560 + 247))    # rod 14, inner bead at the beam: both upper beads go
+check "the inner bead at the beam takes the outer one along" "$(total)" 1
 xdotool key F2
 sleep 0.5
 xdotool key Return
