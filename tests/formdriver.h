@@ -4,6 +4,7 @@
 // input goes to the window, which hands it to whatever control is under the point.
 #include "board/board.h"
 #include "platform/imagecontrol.h"
+#include "testkit.h"
 
 #include <QLabel>
 #include <QLineEdit>

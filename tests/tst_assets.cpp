@@ -1,3 +1,5 @@
+#include "testkit.h"
+
 #include <QFile>
 #include <QImage>
 #include <QSet>
@@ -32,12 +34,6 @@ const QString UpperBeadPath = QStringLiteral(":/assets/upperbead.ico");
 const QString WindowIconPath = QStringLiteral(":/assets/quillmere.ico");
 const QString LogoPath = QStringLiteral(QUILLMERE_ASSET_DIR "/logo.bmp");
 const QString ClickPath = QStringLiteral(QUILLMERE_BUILD_DIR "/click.wav");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The first and last opaque columns of row y, found from the right; -1 for both when none.
 std::pair<int, int> opaqueSpan(const QImage &image, int y)

@@ -1,4 +1,5 @@
 #include "board/board.h"
+#include "testkit.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -12,12 +13,6 @@ namespace {
 constexpr int UpperBeadWorth = 5;
 constexpr int RandomSteps = 20000;
 const QString BeadNames = QStringLiteral("12345OI"); // in BeadKind order
-
-// One data row; unlike chained QTest::newRow() it stays on one line after formatting.
-template <typename... Columns> void row(const char *name, const Columns &...columns)
-{
-    (QTest::newRow(name) << ... << columns);
-}
 
 // A board played as a pupil plays it: a press, then a click if the bead is still under the pointer.
 struct Frame

@@ -1,4 +1,5 @@
 #include "platform/numbers.h"
+#include "testkit.h"
 
 #include <QDeadlineTimer>
 #include <QTest>
@@ -6,11 +7,6 @@
 #include <limits>
 
 namespace {
-// One data row; unlike chained QTest::newRow() it stays on one line after formatting.
-template <typename... Columns> void row(const char *name, const Columns &...columns)
-{
-    (QTest::newRow(name) << ... << columns);
-}
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr qsizetype Megabyte = 1024 * 1024;

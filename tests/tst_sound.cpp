@@ -1,6 +1,7 @@
 #include "formdriver.h"
 #include "mainwin/form1.h"
 #include "platform/sound.h"
+#include "testkit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,11 +39,6 @@ QString workFile(const QString &name)
 }
 const QString CaptureName = QStringLiteral("capture.raw");
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
