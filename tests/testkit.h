@@ -12,6 +12,12 @@ template <typename... Columns> void row(const char *name, const Columns &...colu
     (QTest::newRow(name) << ... << columns);
 }
 
+// A data table's columns in one line, each type with its name: addColumns<int, bool>("a", "b").
+template <typename... Types, typename... Names> void addColumns(const Names &...names)
+{
+    (QTest::addColumn<Types>(names), ...);
+}
+
 // A file's whole contents; empty when it cannot be read.
 inline QByteArray readAll(const QString &path)
 {
