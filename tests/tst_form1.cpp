@@ -1,333 +1,220 @@
 #include "formdriver.h"
 #include "mainwin/form1.h"
 #include "platform/messagebox.h"
-
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
-
-#include <memory>
-
+#include <QDeadlineTimer>
+#include <QPainter>
 using namespace driver;
 using enum board::BeadKind;
 using board::BeadKind;
-
 namespace {
+// Each rod's wire in twips, rod 0 (rightmost) first; its beads stand 240 left of it, its label 120.
+constexpr int RodX[] = {7440, 6960, 6480, 6000, 5520, 5040, 4560, 4080,
+                        3600, 3120, 2640, 2160, 1680, 1200, 720};
 
 QRect twips(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};
 }
-
-std::unique_ptr<Form1> shownForm()
+// A font as the design names it, e.g. "Times New Roman 9.75 bold italic"; 96 pixels to the inch.
+QString design(const QFont &f)
 {
-    auto form = std::make_unique<Form1>();
-    form->setAttribute(Qt::WA_DeleteOnClose, false);
-    form->show();
-    return QTest::qWaitForWindowExposed(form.get()) ? std::move(form) : nullptr;
+    return f.family() + ' ' +
+           QString::number(f.pointSizeF() > 0 ? f.pointSizeF() : f.pixelSize() * 0.75) +
+           (f.bold() ? " bold" : "") + (f.italic() ? " italic" : "");
 }
-
+bool opened(Form1 &form)
+{
+    form.setAttribute(Qt::WA_DeleteOnClose, false);
+    form.show();
+    return QTest::qWaitForWindowExposed(&form);
+}
 } // namespace
 
 class TestForm1 : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void controlsStandWhereDesigned_data();
-    void controlsStandWhereDesigned();
-    void freshWindow();
-    void pressGoesToTheVisibleBead_data();
-    void pressGoesToTheVisibleBead();
-    void gestures_data();
-    void gestures();
-    void pressWithoutClick();
-    void readOutInBothBases();
-    void typedNumberInBase16_data();
-    void typedNumberInBase16();
-    void numberTooLargeForBase16();
-    void pastedMegabyte();
-    void windowKeepsControlsInPlace();
+    // A control (named first in its row) misplaced, miscaptioned, wrongly shown, in a wrong font.
+    void controlsStandWhereDesigned_data()
+    {
+        addColumns<QRect, QString, bool, QString>("rect", "caption", "shown", "font");
+        const char *sans = "MS Sans Serif 8.25", *serif = "Times New Roman 9.75 bold italic";
+        // clang-format off
+        row("ComHide button", twips(8040, 1080, 1095, 495), "&Hide Answers", true, sans);
+        row("ComView button", twips(8040, 1680, 1095, 495), "&View Answers", true, sans);
+        row("ComHex button", twips(8040, 2520, 1095, 495), "Hexa&Decimal", true, sans);
+        row("ComBase button", twips(8040, 2520, 1095, 495), "&Base 10", false, sans);
+        row("ComReset button", twips(8160, 3600, 855, 375), "&Reset", true, sans);
+        row("ComExit button", twips(8160, 4080, 855, 375), "&Exit", true, sans);
+        row("LabBase mark", twips(8400, 4680, 735, 375), "Base 10", true, serif);
+        row("LabHex mark", twips(8160, 4680, 1215, 255), "Hexadecimal", false, serif);
+        row("TextBin total", twips(8040, 5040, 1335, 375), "", true, "MS Sans Serif 12 bold");
+        // Lines have no caption and no font; frame lines are 5 pixels wide, rod wires 2.
+        row("Line3 top of the frame", QRect(14, 22, 517, 5), "", true, "");
+        row("Line1 left of the frame", QRect(14, 22, 5, 333), "", true, "");
+        row("Line2 bottom of the frame", QRect(14, 350, 517, 5), "", true, "");
+        row("Line4 right of the frame", QRect(526, 22, 5, 333), "", true, "");
+        row("Line5 the beam", QRect(14, 134, 517, 5), "", true, "");
+        for (int r = 0; r < 15; ++r) {
+            row(qPrintable(QStringLiteral("Line%1 wire of rod %2").arg(6 + r).arg(r)), QRect(RodX[r] / 15, 24, 2, 330), "", true, "");
+            row(qPrintable(QStringLiteral("Label1(%1) value of rod %1").arg(r)), twips(RodX[r] - 120, 5760, 375, 255), "0", true, "MS Sans Serif 9.75 bold");
+        }
+        // clang-format on
+    }
+    void controlsStandWhereDesigned()
+    {
+        QFETCH(QRect, rect);
+        QFETCH(QString, caption);
+        QFETCH(bool, shown);
+        QFETCH(QString, font);
+        Form1 form;
+        QVERIFY(opened(form));
+        auto *control =
+            form.findChild<QWidget *>(QString(QTest::currentDataTag()).section(' ', 0, 0));
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), rect);
+        QCOMPARE(control->isVisible(), shown);
+        QCOMPARE(control->property("text").toString(), caption);
+        QCOMPARE(font.isEmpty() ? font : design(control->font()), font);
+    }
+
+    // A fresh window not as designed: title, size, colour, icon, base, beads at rest, the higher-
+    // numbered of two overlapping beads drawn on top, focus; or controls that move on resizing.
+    void freshWindow()
+    {
+        Form1 form;
+        QVERIFY(opened(form));
+        QCOMPARE(form.windowTitle(), "Quillmere Version 1.05 - By Corwynne");
+        QCOMPARE(form.centralWidget()->size(), QSize(632, 434));
+        const QImage screen = form.centralWidget()->grab().toImage();
+        QCOMPARE(screen.pixelColor(2, 2), QColor(128, 64, 64));
+        QVERIFY(!form.windowIcon().isNull());
+        QVERIFY(!showsBase16(&form));
+        for (int i = 0; i < 105; ++i) // rod i / 7, bead kind i % 7, at rest
+            QCOMPARE(bead(&form, i / 7, BeadKind(i % 7))->geometry(),
+                     twips(RodX[i / 7] - 240, int(BeadTop[i % 7][0]), 495, 495));
+        // The top bead of each deck shows its whole picture, over the body of the bead below.
+        QImage topmost = screen;
+        for (BeadKind kind : {Lower5, Inner})
+            QPainter(&topmost).drawPixmap(bead(&form, 0, kind)->geometry(),
+                                          bead(&form, 0, kind)->picture());
+        QCOMPARE(screen, topmost);
+        QStringList order; // the focus starts on View Answers and Tab follows the tab indices
+        for (int i = 0; i < 6; ++i, QTest::keyClick(form.focusWidget(), Qt::Key_Tab))
+            order << form.focusWidget()->objectName();
+        QCOMPARE(order.join(' '), "ComView ComHide ComReset ComExit ComHex TextBin");
+        form.resize(1000, 800);
+        QTRY_COMPARE(form.centralWidget()->width(), 1000);
+        form.resize(300, 200);
+        QTRY_COMPARE(form.width(), 300);
+        QCOMPARE(form.findChild<QWidget *>("ComExit")->geometry(), twips(8160, 4080, 855, 375));
+        QCOMPARE(bead(&form, 0, Lower1)->geometry(), twips(7200, 4920, 495, 495));
+    }
+
+    // A gesture moving the wrong beads or going to the wrong bead: on `rod`, each of `beads` is
+    // pressed `down` twips below its top edge and released `release` pixels away, or double
+    // clicked; then `lower` and `upper` beads are at the beam. Only a bead's body takes the mouse.
+    void gestures_data()
+    {
+        addColumns<int, QList<BeadKind>, Qt::MouseButton, int, QPoint, bool, int, int>(
+            "rod", "beads", "button", "down", "release", "twice", "lower", "upper");
+        // clang-format off
+        row("bead at rest comes to the beam with those above it", 0, QList{Lower3}, Qt::LeftButton, 255, QPoint(), false, 3, 0);
+        row("bead at the beam goes to rest with those below it, no click", 0, QList{Lower3, Lower4}, Qt::LeftButton, 255, QPoint(), false, 1, 0);
+        row("leftmost rod, every lower bead and the inner bead", 14, QList{Lower1, Inner}, Qt::LeftButton, 255, QPoint(), false, 5, 1);
+        row("right button acts like the left", 7, QList{Lower2}, Qt::RightButton, 255, QPoint(), false, 4, 0);
+        row("outer bead from rest brings both upper beads", 3, QList{Outer}, Qt::LeftButton, 255, QPoint(), false, 0, 2);
+        row("outer bead at the beam goes back alone", 3, QList{Outer, Outer}, Qt::MiddleButton, 255, QPoint(), false, 0, 1);
+        row("bottom bead's body, inside the next bead's box", 0, QList{Lower1}, Qt::LeftButton, 180, QPoint(), false, 5, 0);
+        row("where two bodies overlap, the higher-numbered bead", 0, QList{Lower1}, Qt::LeftButton, 120, QPoint(), false, 4, 0);
+        row("through the bottom bead's transparent top margin", 0, QList{Lower1}, Qt::LeftButton, 30, QPoint(), false, 4, 0);
+        row("below the bottom bead's body, nothing", 0, QList{Lower1}, Qt::LeftButton, 480, QPoint(), false, 0, 0);
+        row("released below the bead, no click", 0, QList{Lower3}, Qt::LeftButton, 255, QPoint(0, 60), false, 0, 0);
+        row("released over a transparent corner of its picture, no click", 0, QList{Lower3}, Qt::LeftButton, 255, QPoint(-15, -16), false, 0, 0);
+        row("outer bead released far off, no click", 0, QList{Outer}, Qt::LeftButton, 255, QPoint(-400, -30), false, 0, 0);
+        row("double click: bead 3 leaves, then bead 2 under the pointer counts", 0, QList{Lower3}, Qt::LeftButton, 360, QPoint(), true, 4, 0);
+        // clang-format on
+    }
+    void gestures()
+    {
+        QFETCH(int, rod);
+        QFETCH(QList<BeadKind>, beads);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, down);
+        QFETCH(QPoint, release);
+        QFETCH(bool, twice);
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        Form1 form;
+        QVERIFY(opened(form));
+        for (BeadKind kind : beads) {
+            const QPoint at = beadPoint(&form, rod, kind, down);
+            twice ? QTest::mouseDClick(form.windowHandle(), button, {}, at)
+                  : QTest::mousePress(form.windowHandle(), button, {}, at);
+            if (!twice)
+                QTest::mouseRelease(form.windowHandle(), button, {}, at + release);
+        }
+        for (int k = 0; k < 7; ++k) // those at the beam are the ones nearest it on each deck
+            QCOMPARE(bead(&form, rod, BeadKind(k))->top(),
+                     BeadTop[k][k < 5 ? k >= 5 - lower : upper > 6 - k]);
+        QCOMPARE(rodLabel(&form, rod)->text(), QString::number(lower + 5 * upper));
+    }
+
+    // The read-out in the wrong base or a number misread. Every rod at 15 reads 225; a number
+    // pasted into the total shows in base 16, except one too large for 32 bits, which stays as
+    // typed with a box; "&Base 10" brings back the decimal total.
+    void readOut_data()
+    {
+        addColumns<QString, QString>("typed", "shown");
+        row("the total as written", "225", "E1");
+        row("a typed number", "255", "FF");
+        row("half rounds down to even", "12.5", "C");
+        row("half rounds up to even", "13.5", "E");
+        row("letters read as zero", "abc", "0");
+        row("empty reads as zero", "", "0");
+        row("minus one in two's complement", "-1", "FFFFFFFF");
+        row("blank inside the number", "1 0", "A");
+        row("hexadecimal prefix", "&H1F", "1F");
+        row("only eight characters are taken", "1234567890", "BC614E");
+        row("a pasted megabyte, cut to eight characters", QString(1 << 20, '9'), "5F5E0FF");
+        row("too large for base 16", "1E10", "1E10");
+    }
+    void readOut()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Form1 form;
+        QVERIFY(opened(form));
+        QStringList boxes;
+        platform::setMessageBoxHandler([&](const auto &call) { boxes << call.text; });
+        const auto restore = qScopeGuard([] { platform::setMessageBoxHandler({}); });
+        press(&form, "ComHex");
+        QVERIFY(showsBase16(&form));
+        QCOMPARE(textBin(&form)->text(), "0");
+        for (int i = 0; i < 30; ++i) // a gesture in base 16 brings base 10 back
+            clickBead(&form, i / 2, i % 2 ? Lower1 : Outer);
+        QVERIFY(!showsBase16(&form));
+        QCOMPARE(textBin(&form)->text(), "225");
+        const QDeadlineTimer second(1000);
+        QApplication::clipboard()->setText(typed);
+        textBin(&form)->clear();
+        QTest::keyClick(textBin(&form), Qt::Key_V, Qt::ControlModifier);
+        press(&form, "ComHex");
+        QVERIFY(!second.hasExpired());
+        const bool tooLarge = typed == shown;
+        QCOMPARE(textBin(&form)->text(), shown);
+        QCOMPARE(boxes.join(""), tooLarge ? "The number is too large to show in base 16." : "");
+        QCOMPARE(showsBase16(&form), !tooLarge);
+        for (int rod = 0; rod < 15; ++rod)
+            QCOMPARE(rodLabel(&form, rod)->text(), tooLarge ? "15" : "F");
+        press(&form, tooLarge ? "ComHex" : "ComBase");
+        QVERIFY(!showsBase16(&form));
+        QCOMPARE(textBin(&form)->text(), tooLarge ? typed : "225");
+        QCOMPARE(rodLabel(&form, 14)->text(), "15");
+    }
 };
-
-void TestForm1::controlsStandWhereDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("shown");
-    // clang-format off
-    QTest::newRow("Hide Answers") << "ComHide" << twips(8040, 1080, 1095, 495) << "&Hide Answers" << true;
-    QTest::newRow("View Answers") << "ComView" << twips(8040, 1680, 1095, 495) << "&View Answers" << true;
-    QTest::newRow("Hexadecimal button") << "ComHex" << twips(8040, 2520, 1095, 495) << "Hexa&Decimal" << true;
-    QTest::newRow("Base 10 button") << "ComBase" << twips(8040, 2520, 1095, 495) << "&Base 10" << false;
-    QTest::newRow("Reset") << "ComReset" << twips(8160, 3600, 855, 375) << "&Reset" << true;
-    QTest::newRow("Exit") << "ComExit" << twips(8160, 4080, 855, 375) << "&Exit" << true;
-    QTest::newRow("Base 10 label") << "LabBase" << twips(8400, 4680, 735, 375) << "Base 10" << true;
-    QTest::newRow("Hexadecimal label") << "LabHex" << twips(8160, 4680, 1215, 255) << "Hexadecimal" << false;
-    QTest::newRow("total") << "TextBin" << twips(8040, 5040, 1335, 375) << "" << true;
-    QTest::newRow("rightmost rod value") << "Label1(0)" << twips(7320, 5760, 375, 255) << "0" << true;
-    QTest::newRow("leftmost rod value") << "Label1(14)" << twips(600, 5760, 375, 255) << "0" << true;
-    QTest::newRow("top of the frame") << "Line3" << QRect(14, 22, 517, 5) << "" << true;
-    QTest::newRow("left of the frame") << "Line1" << QRect(14, 22, 5, 333) << "" << true;
-    QTest::newRow("the beam") << "Line5" << QRect(14, 134, 517, 5) << "" << true;
-    QTest::newRow("rightmost wire") << "Line6" << QRect(496, 24, 2, 330) << "" << true;
-    QTest::newRow("leftmost wire") << "Line20" << QRect(48, 24, 2, 330) << "" << true;
-    // clang-format on
-}
-
-void TestForm1::controlsStandWhereDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QString, caption);
-    QFETCH(bool, shown);
-    auto form = shownForm();
-    QVERIFY(form);
-    auto *control = form->findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), rect);
-    QCOMPARE(control->isVisible(), shown);
-    QCOMPARE(control->property("text").toString(), caption); // lines have none: empty
-}
-
-void TestForm1::freshWindow()
-{
-    auto form = shownForm();
-    QVERIFY(form);
-    QCOMPARE(form->windowTitle(), "Quillmere Version 1.05 - By Corwynne");
-    QCOMPARE(form->centralWidget()->size(), QSize(632, 434));
-    QCOMPARE(form->centralWidget()->grab().toImage().pixelColor(2, 2), QColor(128, 64, 64));
-    QVERIFY(!form->windowIcon().isNull());
-    QVERIFY(!showsBase16(form.get()));
-
-    // Every bead at its rest place, in its rod's column; the rod's wire and label line up.
-    for (int image = 1; image <= board::ImageCount; ++image) {
-        const board::Bead b = board::beadOfImage(image);
-        const int rest =
-            b.kind <= Lower5 ? 4920 - 240 * int(b.kind) : (b.kind == Outer ? 240 : 480);
-        QCOMPARE(bead(form.get(), b.rod, b.kind)->geometry(),
-                 twips(7200 - 480 * b.rod, rest, 495, 495));
-    }
-    for (int rod = 0; rod < board::RodCount; ++rod) {
-        const auto *wire = form->findChild<QWidget *>(QStringLiteral("Line%1").arg(6 + rod));
-        QVERIFY(qAbs(wire->geometry().center().x() -
-                     bead(form.get(), rod, Lower1)->geometry().center().x()) <= 1);
-        QCOMPARE(rodLabel(form.get(), rod)->geometry(), twips(7320 - 480 * rod, 5760, 375, 255));
-        QCOMPARE(rodLabel(form.get(), rod)->text(), "0");
-    }
-
-    // The focus starts on View Answers and runs in tab-index order.
-    QStringList order;
-    for (QWidget *widget = form->focusWidget(); order.size() < 6;
-         widget = widget->nextInFocusChain()) {
-        if (widget->focusPolicy() != Qt::NoFocus && widget->isVisible())
-            order << widget->objectName();
-    }
-    QCOMPARE(order,
-             QStringList({"ComView", "ComHide", "ComReset", "ComExit", "ComHex", "TextBin"}));
-}
-
-// Bead pictures overlap; a press goes to the bead whose body is under the pointer, and a press on
-// a transparent margin goes to what lies below.
-void TestForm1::pressGoesToTheVisibleBead_data()
-{
-    QTest::addColumn<BeadKind>("kind");
-    QTest::addColumn<int>("down"); // twips below the picture's top edge
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    QTest::newRow("bottom bead's body, inside the next bead's box") << Lower1 << 180 << "Image1";
-    QTest::newRow("bottom bead's transparent top margin") << Lower1 << 30 << "Image2";
-    QTest::newRow("below the bottom bead's body") << Lower1 << 480 << "client";
-    QTest::newRow("outer bead's body") << Outer << 255 << "Image76";
-    QTest::newRow("inner bead's body") << Inner << 255 << "Image77";
-    // clang-format on
-}
-
-void TestForm1::pressGoesToTheVisibleBead()
-{
-    QFETCH(BeadKind, kind);
-    QFETCH(int, down);
-    QFETCH(QString, expected);
-    auto form = shownForm();
-    QVERIFY(form);
-    QWidget *hit = form->childAt(beadPoint(form.get(), 0, kind, down));
-    QCOMPARE(hit ? hit->objectName() : QString(), expected);
-}
-
-void TestForm1::gestures_data()
-{
-    QTest::addColumn<int>("rod");
-    QTest::addColumn<QList<BeadKind>>("beads");
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<int>("lowerAtBeam");
-    QTest::addColumn<int>("upperAtBeam");
-    // clang-format off
-    QTest::newRow("bead at rest comes to the beam with those above it") << 0 << QList{Lower3} << Qt::LeftButton << 3 << 0;
-    QTest::newRow("bead at the beam goes to rest with those below it, no click") << 0 << QList{Lower3, Lower4} << Qt::LeftButton << 1 << 0;
-    QTest::newRow("leftmost rod") << 14 << QList{Lower5, Inner} << Qt::LeftButton << 1 << 1;
-    QTest::newRow("right button acts like the left") << 7 << QList{Lower2} << Qt::RightButton << 4 << 0;
-    QTest::newRow("outer bead from rest brings both upper beads") << 3 << QList{Outer} << Qt::LeftButton << 0 << 2;
-    QTest::newRow("outer bead at the beam goes back alone") << 3 << QList{Outer, Outer} << Qt::MiddleButton << 0 << 1;
-    // clang-format on
-}
-
-void TestForm1::gestures()
-{
-    QFETCH(int, rod);
-    QFETCH(QList<BeadKind>, beads);
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(int, lowerAtBeam);
-    QFETCH(int, upperAtBeam);
-    auto form = shownForm();
-    QVERIFY(form);
-    for (BeadKind kind : beads)
-        clickBead(form.get(), rod, kind, button);
-
-    for (int k = 0; k < board::LowerBeadCount; ++k)
-        QCOMPARE(atBeam(form.get(), rod, BeadKind(k)), k >= board::LowerBeadCount - lowerAtBeam);
-    QCOMPARE(atBeam(form.get(), rod, Inner), upperAtBeam >= 1);
-    QCOMPARE(atBeam(form.get(), rod, Outer), upperAtBeam == 2);
-    const QString value = QString::number(lowerAtBeam + 5 * upperAtBeam);
-    QCOMPARE(rodLabel(form.get(), rod)->text(), value);
-    QCOMPARE(textBin(form.get())->text(), value);
-}
-
-void TestForm1::pressWithoutClick()
-{
-    auto form = shownForm();
-    QVERIFY(form);
-    QWindow *window = form->windowHandle();
-
-    // Held on a bead at rest, then released off it: nothing moves and the rod still reads 0.
-    QTest::mousePress(window, Qt::LeftButton, {}, beadPoint(form.get(), 0, Lower3));
-    QCOMPARE(rodLabel(form.get(), 0)->text(), "0");
-    QTest::mouseRelease(window, Qt::LeftButton, {},
-                        beadPoint(form.get(), 0, Lower3) + QPoint(0, 60));
-    QCOMPARE(rodLabel(form.get(), 0)->text(), "0");
-    QVERIFY(!atBeam(form.get(), 0, Lower3));
-    QTest::mousePress(window, Qt::LeftButton, {}, beadPoint(form.get(), 0, Outer));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(1, 1));
-    QCOMPARE(form->board().UpperValue(0), 0);
-
-    // A double click: the first click brings beads 3 to 5 to the beam; the second press lands on
-    // bead 2, whose body the pointer was also over, and acts as a press, its release as a click.
-    QTest::mouseDClick(window, Qt::LeftButton, {}, beadPoint(form.get(), 0, Lower3, 360));
-    QCOMPARE(rodLabel(form.get(), 0)->text(), "4");
-}
-
-void TestForm1::readOutInBothBases()
-{
-    auto form = shownForm();
-    QVERIFY(form);
-    press(form.get(), "ComHex");
-    QVERIFY(showsBase16(form.get()));
-    QCOMPARE(textBin(form.get())->text(), "0");
-
-    // A gesture brings the read-out back to base 10.
-    for (int rod = 0; rod < board::RodCount; ++rod) {
-        clickBead(form.get(), rod, Outer);
-        clickBead(form.get(), rod, Lower1);
-    }
-    QVERIFY(!showsBase16(form.get()));
-    QCOMPARE(textBin(form.get())->text(), "225");
-
-    press(form.get(), "ComHex");
-    QVERIFY(showsBase16(form.get()));
-    QCOMPARE(textBin(form.get())->text(), "E1");
-    for (int rod = 0; rod < board::RodCount; ++rod)
-        QCOMPARE(rodLabel(form.get(), rod)->text(), "F");
-
-    // Text typed in base 16 gives way to the decimal total.
-    textBin(form.get())->setText(QStringLiteral("77"));
-    press(form.get(), "ComBase");
-    QVERIFY(!showsBase16(form.get()));
-    QCOMPARE(textBin(form.get())->text(), "225");
-    QCOMPARE(rodLabel(form.get(), 14)->text(), "15");
-}
-
-// Rods 2 and 9 read 1 and 2; the pupil types into the total and asks for base 16.
-void TestForm1::typedNumberInBase16_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    // clang-format off
-    QTest::newRow("the total as written") << "3" << "3";
-    QTest::newRow("a typed number") << "255" << "FF";
-    QTest::newRow("half rounds down to even") << "12.5" << "C";
-    QTest::newRow("half rounds up to even") << "13.5" << "E";
-    QTest::newRow("letters read as zero") << "abc" << "0";
-    QTest::newRow("empty reads as zero") << "" << "0";
-    QTest::newRow("minus one in two's complement") << "-1" << "FFFFFFFF";
-    QTest::newRow("blank inside the number") << "1 0" << "A";
-    QTest::newRow("hexadecimal prefix") << "&H1F" << "1F";
-    QTest::newRow("only eight characters are taken") << "1234567890" << "BC614E";
-    // clang-format on
-}
-
-void TestForm1::typedNumberInBase16()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    auto form = shownForm();
-    QVERIFY(form);
-    clickBead(form.get(), 2, Lower5);
-    clickBead(form.get(), 9, Lower4);
-    QCOMPARE(textBin(form.get())->text(), "3");
-
-    textBin(form.get())->clear();
-    QTest::keyClicks(textBin(form.get()), typed);
-    press(form.get(), "ComHex");
-    QCOMPARE(textBin(form.get())->text(), shown);
-    QVERIFY(showsBase16(form.get()));
-    QCOMPARE(rodLabel(form.get(), 9)->text(), "2");
-}
-
-void TestForm1::numberTooLargeForBase16()
-{
-    auto form = shownForm();
-    QVERIFY(form);
-    QStringList boxes;
-    platform::setMessageBoxHandler(
-        [&](const platform::MessageBoxCall &call) { boxes << call.text; });
-    const auto restore = qScopeGuard([] { platform::setMessageBoxHandler({}); });
-
-    clickBead(form.get(), 4, Inner);
-    textBin(form.get())->setText(QStringLiteral("1E10"));
-    press(form.get(), "ComHex");
-
-    QCOMPARE(boxes, QStringList{"The number is too large to show in base 16."});
-    QVERIFY(!showsBase16(form.get()));
-    QCOMPARE(textBin(form.get())->text(), "1E10");
-    QCOMPARE(rodLabel(form.get(), 4)->text(), "5");
-}
-
-void TestForm1::pastedMegabyte()
-{
-    auto form = shownForm();
-    QVERIFY(form);
-    QApplication::clipboard()->setText(QStringLiteral("9").repeated(1 << 20));
-    QElapsedTimer timer;
-    timer.start();
-    textBin(form.get())->setFocus();
-    QTest::keyClick(textBin(form.get()), Qt::Key_V, Qt::ControlModifier);
-    press(form.get(), "ComHex");
-    QVERIFY(timer.elapsed() < 1000);
-    QCOMPARE(textBin(form.get())->text(), "5F5E0FF"); // 99999999, the eight characters kept
-}
-
-void TestForm1::windowKeepsControlsInPlace()
-{
-    auto form = shownForm();
-    QVERIFY(form);
-    const QRect exitRect = form->findChild<QWidget *>(QStringLiteral("ComExit"))->geometry();
-    form->resize(1000, 800);
-    QTRY_COMPARE(form->centralWidget()->width(), 1000);
-    QCOMPARE(form->findChild<QWidget *>(QStringLiteral("ComExit"))->geometry(), exitRect);
-    form->resize(300, 200);
-    QTRY_COMPARE(form->width(), 300);
-    QCOMPARE(bead(form.get(), 0, Lower1)->geometry(), twips(7200, 4920, 495, 495));
-}
 
 QTEST_MAIN(TestForm1)
 #include "tst_form1.moc"
