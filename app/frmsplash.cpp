@@ -4,58 +4,57 @@
 #include "mainwin/form1.h"
 #include "platform/fonts.h"
 #include "platform/imagecontrol.h"
-#include "platform/twips.h"
+#include "platform/windowdesign.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 #include <array>
+#include <string_view>
 
 using platform::pixels;
-using platform::twipsRect;
 
 namespace {
 
-// The design, in twips; the controls' places are relative to the panel.
+using platform::ControlDesign;
+
+// The design, in twips; the places of the panel's controls are relative to the panel.
 constexpr int ClientWidth = 7560;
 constexpr int ClientHeight = 4290;
-constexpr int Margin = 120;
-constexpr int PanelWidth = 7320;
-constexpr int PanelHeight = 4050;
 const QColor MarginColour(0, 0, 255);
+constexpr ControlDesign Panel{"FrmSplash", 120, 120, 7320, 4050};
+constexpr ControlDesign Logo{"imgLogo", 360, 795, 1815, 2385};
 
-struct LabelDesign
+constexpr platform::FontDesign arial(double points, bool bold = true)
 {
-    const char *name;
-    int left;
-    int top;
-    int width;
-    int height;
-    const char *caption;
-    double points; // Arial
-    bool bold;
-    bool rightAligned;
-    bool sizedToText;
-};
+    return {"Arial", points, bold};
+}
+constexpr bool SizedToText = true;
+constexpr bool FixedSize = false;
 
-constexpr std::array<LabelDesign, 6> Labels{{
-    {"lblCompanyProduct", 2355, 705, 4095, 435, "Dunmarrow", 18, true, false, true},
-    {"lblProductName", 2280, 1140, 5010, 765, "Quillmere", 32.25, true, false, true},
-    {"lblPlatform", 3390, 2340, 3465, 360, "For Windows 95/98 /NT", 15.75, true, true, true},
-    {"lblVersion", 5445, 2700, 1410, 285, "Version 1.05", 12, true, true, true},
-    {"lblCompany", 3120, 3240, 3975, 255, "Dunmarrow Created By Corwynne", 8.25, false, false,
-     false},
-    {"lblWarning", 2040, 3600, 3495, 195, "Press any key or click mouse to continue", 8.25, true,
-     false, false},
+// The labels, in the order they are made: name, left, top, width, height, caption, font,
+// visibility, alignment and sizing.
+constexpr std::array<ControlDesign, 6> Labels{{
+    {"lblCompanyProduct", 2355, 705, 4095, 435, "Dunmarrow", arial(18), true, Qt::AlignLeft,
+     SizedToText},
+    {"lblProductName", 2280, 1140, 5010, 765, "Quillmere", arial(32.25), true, Qt::AlignLeft,
+     SizedToText},
+    {"lblPlatform", 3390, 2340, 3465, 360, "For Windows 95/98 /NT", arial(15.75), true,
+     Qt::AlignRight, SizedToText},
+    {"lblVersion", 5445, 2700, 1410, 285, "Version 1.05", arial(12), true, Qt::AlignRight,
+     SizedToText},
+    {"lblCompany", 3120, 3240, 3975, 255, "Dunmarrow Created By Corwynne", arial(8.25, false), true,
+     Qt::AlignLeft, FixedSize},
+    {"lblWarning", 2040, 3600, 3495, 195, "Press any key or click mouse to continue", arial(8.25),
+     true, Qt::AlignLeft, FixedSize},
 }};
-
-constexpr int LogoLeft = 360;
-constexpr int LogoTop = 795;
-constexpr int LogoWidth = 1815;
-constexpr int LogoHeight = 2385;
+// The two whose captions Form_Load writes.
+constexpr std::size_t ProductName = 1;
+constexpr std::size_t Version = 3;
+static_assert(std::string_view(Labels[ProductName].name) == "lblProductName");
+static_assert(std::string_view(Labels[Version].name) == "lblVersion");
 
 // The white panel. A press and a release on its free area make a click; presses on its labels
 // and its logo do nothing.
@@ -91,6 +90,19 @@ void fitToText(QLabel *label)
         label->move(designed.right() - label->width() + 1, designed.top());
 }
 
+// Labels are opaque and single-line, their caption at the top.
+QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
+{
+    auto *label = new QLabel(QString::fromUtf8(design.caption), panel);
+    label->setFont(platform::designFont(design.font));
+    label->setAlignment(design.alignment | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    platform::place(label, design);
+    if (design.sizedToText)
+        fitToText(label);
+    return label;
+}
+
 } // namespace
 
 FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
@@ -105,8 +117,6 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
     setAutoFillBackground(true);
 
     auto *panel = new SplashPanel(this);
-    panel->setObjectName(QStringLiteral("FrmSplash"));
-    panel->setGeometry(twipsRect(Margin, Margin, PanelWidth, PanelHeight));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     QPalette white = panel->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -114,25 +124,19 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
     panel->setPalette(white);
     panel->setAutoFillBackground(true);
     panel->onClick = [this] { dismiss(); };
+    platform::place(panel, Panel);
 
     // The logo is stretched to its rectangle, pixel for pixel as the window system would.
     auto *logo = new platform::ImageControl(panel);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setTwipsGeometry(LogoLeft, LogoTop, LogoWidth, LogoHeight);
+    logo->setObjectName(QLatin1String(Logo.name));
+    logo->setTwipsGeometry(Logo.left, Logo.top, Logo.width, Logo.height);
     logo->setPicture(QPixmap(QStringLiteral(":/assets/logo.bmp")));
 
-    for (const LabelDesign &design : Labels) {
-        auto *label = new QLabel(QString::fromUtf8(design.caption), panel);
-        label->setObjectName(QLatin1String(design.name));
-        label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
-        label->setFont(platform::designFont("Arial", design.points, design.bold));
-        label->setAlignment((design.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-        label->setAutoFillBackground(true);
-        if (design.sizedToText)
-            fitToText(label);
-    }
-    m_lblProductName = panel->findChild<QLabel *>(QStringLiteral("lblProductName"));
-    m_lblVersion = panel->findChild<QLabel *>(QStringLiteral("lblVersion"));
+    std::array<QLabel *, Labels.size()> labels{};
+    for (std::size_t i = 0; i < Labels.size(); ++i)
+        labels[i] = makeLabel(Labels[i], panel);
+    m_lblProductName = labels[ProductName];
+    m_lblVersion = labels[Version];
 
     Form_Load();
 }
@@ -150,10 +154,7 @@ void FrmSplash::Form_Load()
 
 void FrmSplash::showCentred()
 {
-    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-    move(where->availableGeometry().center() - rect().center());
-    show();
-    activateWindow();
+    platform::showCentred(this);
     setFocus();
 }
 

@@ -6,9 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-
-#include <array>
 
 namespace mainwin::accessibility {
 
@@ -20,19 +19,6 @@ constexpr const char *RodValueProperty = "quillmereRodValue";
 constexpr int RodNumberForPeople = board::RodCount; // rod r is "Rod 15 - r"
 const QString AtTheBeam = QStringLiteral("at the beam");
 const QString AtRest = QStringLiteral("at rest");
-
-// The controls whose captions do not say what they are. The base marks' captions are also the
-// Base 10 button's.
-struct ControlName
-{
-    const char *object;
-    const char *name;
-};
-constexpr std::array<ControlName, 3> ControlNames{{
-    {"LabBase", "Read-out in base 10"},
-    {"LabHex", "Read-out in base 16"},
-    {"TextBin", "Total"},
-}};
 
 QString rodName(int rod)
 {
@@ -89,23 +75,23 @@ void nameRodLabel(QLabel *label, int rod)
 
 } // namespace
 
-void nameControls(QWidget *client)
+void nameControls(const Controls &controls)
 {
     QAccessible::installFactory(rodValueFactory);
     for (int image = 1; image <= board::ImageCount; ++image) {
-        auto *bead =
-            client->findChild<platform::ImageControl *>(QStringLiteral("Image%1").arg(image));
+        platform::ImageControl *bead = controls.beads[image - 1];
         bead->setAccessibleName(beadName(board::beadOfImage(image)));
         describeBead(bead, image);
     }
     for (int rod = 0; rod < board::RodCount; ++rod)
-        nameRodLabel(client->findChild<QLabel *>(QStringLiteral("Label1(%1)").arg(rod)), rod);
-    for (QPushButton *button : client->findChildren<QPushButton *>())
+        nameRodLabel(controls.rodLabels[rod], rod);
+    for (QPushButton *button : controls.buttons)
         button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
-    for (const ControlName &control : ControlNames) {
-        client->findChild<QWidget *>(QLatin1String(control.object))
-            ->setAccessibleName(QLatin1String(control.name));
-    }
+    // The base marks' captions do not say what they are, and "Base 10" is also the caption of a
+    // button; the text box has no caption.
+    controls.LabBase->setAccessibleName(QStringLiteral("Read-out in base 10"));
+    controls.LabHex->setAccessibleName(QStringLiteral("Read-out in base 16"));
+    controls.TextBin->setAccessibleName(QStringLiteral("Total"));
 }
 
 void describeBead(platform::ImageControl *bead, int image)

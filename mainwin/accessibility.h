@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <span>
+
 class QLabel;
-class QWidget;
+class QLineEdit;
+class QPushButton;
 
 namespace platform {
 class ImageControl;
@@ -17,9 +20,20 @@ class ImageControl;
 // any event.
 namespace mainwin::accessibility {
 
-// Names every bead, button, label and the text box of the window's client area, found by their
-// object names, and describes where each bead stands.
-void nameControls(QWidget *client);
+// The controls of a main window that have names for people.
+struct Controls
+{
+    std::span<platform::ImageControl *const> beads; // Image1 .. Image105
+    std::span<QLabel *const> rodLabels;             // Label1(0) .. Label1(14)
+    std::span<QPushButton *const> buttons;
+    QLabel *LabBase;
+    QLabel *LabHex;
+    QLineEdit *TextBin;
+};
+
+// Names every bead, rod label, button, base mark and the text box, in that order, and describes
+// where each bead stands.
+void nameControls(const Controls &controls);
 
 // Describes bead picture `image` (1..105) as "at the beam" or "at rest", from where it stands.
 void describeBead(platform::ImageControl *bead, int image);

@@ -10,6 +10,7 @@
 #include "platform/program.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
+#include "platform/windowdesign.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,13 +21,12 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 
-#include <algorithm>
 #include <vector>
 
 using namespace mainwin;
 using platform::pixels;
+using platform::place;
 using platform::twipsRect;
 
 namespace {
@@ -43,11 +43,6 @@ QPointer<Form1> &defaultInstance()
 QColor rgb(const int (&c)[3])
 {
     return QColor(c[0], c[1], c[2]);
-}
-
-QFont makeFont(const layout::FontDesign &design)
-{
-    return platform::designFont(design.family, design.points, design.bold, design.italic);
 }
 
 // Every main window shows the same icon object: the pictures that the window system is given
@@ -72,23 +67,15 @@ QPixmap beadPicture(const QString &path)
 }
 
 // Labels are opaque, single-line and of fixed size, their text at the top left.
-QLabel *makeLabel(const char *caption, const layout::FontDesign &font, const QPalette &colours,
+QLabel *makeLabel(const char *caption, const platform::FontDesign &font, const QPalette &colours,
                   QWidget *parent)
 {
     auto *label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setFont(makeFont(font));
+    label->setFont(platform::designFont(font));
     label->setPalette(colours);
     label->setAutoFillBackground(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-template <typename Control> Control *place(Control *control, const layout::ControlDesign &design)
-{
-    control->setObjectName(QLatin1String(design.name));
-    control->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
-    control->setVisible(design.visible);
-    return control;
 }
 
 // The client area paints its own background colour. It sets no palette: the controls on it keep
@@ -133,18 +120,21 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QLatin1String(layout::Caption));
     setWindowIcon(sharedWindowIcon());
-    setFont(makeFont(layout::DefaultFont));
+    setFont(platform::designFont(layout::DefaultFont));
 
     auto *client = new ClientArea(rgb(layout::BackColour), this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    buildFrame(client);
+    const Lines lines = buildFrame(client);
     buildBeads(client);
     buildReadOut(client);
     buildMenu();
-    applyStackingAndTabOrder(client);
-    accessibility::nameControls(client);
+    // The buttons in tab-index order, 15 to 20; the text box, 21, follows them.
+    const std::array<QPushButton *, 6> buttons{m_ComView, m_ComHide, m_ComReset,
+                                               m_ComExit, m_ComHex,  m_ComBase};
+    applyStackingAndTabOrder(lines, buttons);
+    accessibility::nameControls({m_images, m_Label1, buttons, m_LabBase, m_LabHex, m_TextBin});
 
     // The controls keep their places whatever the window's size: a smaller window cuts them off
     // at the right and bottom.
@@ -173,11 +163,7 @@ void Form1::showFresh()
 
 void Form1::showCentred()
 {
-    const QRect available =
-        (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    move(available.center() - rect().center());
-    show();
-    activateWindow();
+    platform::showCentred(this);
 }
 
 void Form1::unload()
@@ -185,21 +171,26 @@ void Form1::unload()
     close();
 }
 
-void Form1::buildFrame(QWidget *client)
+Form1::Lines Form1::buildFrame(QWidget *client)
 {
+    Lines lines{};
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
     for (const layout::LineDesign &line : layout::FrameLines) {
         auto *control = new platform::LineControl({line.x1, line.y1}, {line.x2, line.y2},
                                                   layout::FrameLineWidth, windowText, client);
-        control->setObjectName(QLatin1String(line.name));
+        control->setObjectName(QStringLiteral("Line%1").arg(line.number));
+        lines[line.number - 1] = control;
     }
     for (int rod = 0; rod < board::RodCount; ++rod) {
         const int x = layout::rodWireX(rod);
+        const int number = layout::FirstRodWire + rod;
         auto *wire =
             new platform::LineControl({x, layout::RodWireTop}, {x, layout::RodWireBottom},
                                       layout::RodWireWidth, rgb(layout::RodWireColour), client);
-        wire->setObjectName(QStringLiteral("Line%1").arg(layout::FirstRodWire + rod));
+        wire->setObjectName(QStringLiteral("Line%1").arg(number));
+        lines[number - 1] = wire;
     }
+    return lines;
 }
 
 void Form1::buildBeads(QWidget *client)
@@ -225,41 +216,33 @@ void Form1::buildBeads(QWidget *client)
 void Form1::buildReadOut(QWidget *client)
 {
     const QPalette system = QApplication::palette();
+    const layout::ControlTable &controls = layout::Controls;
 
-    std::array<QPushButton *, layout::Buttons.size()> buttons{};
-    for (std::size_t i = 0; i < layout::Buttons.size(); ++i) {
-        const layout::ControlDesign &design = layout::Buttons[i];
-        buttons[i] = place(new QPushButton(QString::fromUtf8(design.caption), client), design);
-        buttons[i]->setAutoDefault(false);
-    }
-    const auto button = [&](const char *name) {
-        return *std::find_if(buttons.begin(), buttons.end(), [name](QPushButton *b) {
-            return b->objectName() == QLatin1String(name);
-        });
+    const auto button = [this, client](const platform::ControlDesign &design,
+                                       void (Form1::*click)()) {
+        auto *control = place(new QPushButton(QString::fromUtf8(design.caption), client), design);
+        control->setAutoDefault(false);
+        connect(control, &QPushButton::clicked, this, click);
+        return control;
     };
-    m_ComHex = button("ComHex");
-    m_ComBase = button("ComBase");
-    connect(button("ComHide"), &QPushButton::clicked, this, &Form1::ComHide_Click);
-    connect(button("ComView"), &QPushButton::clicked, this, &Form1::ComView_Click);
-    connect(m_ComHex, &QPushButton::clicked, this, &Form1::ComHex_Click);
-    connect(m_ComBase, &QPushButton::clicked, this, &Form1::ComBase_Click);
-    connect(button("ComReset"), &QPushButton::clicked, this, &Form1::ComReset_Click);
-    connect(button("ComExit"), &QPushButton::clicked, this, &Form1::ComExit_Click);
+    m_ComHide = button(controls.ComHide, &Form1::ComHide_Click);
+    m_ComView = button(controls.ComView, &Form1::ComView_Click);
+    m_ComHex = button(controls.ComHex, &Form1::ComHex_Click);
+    m_ComBase = button(controls.ComBase, &Form1::ComBase_Click);
+    m_ComReset = button(controls.ComReset, &Form1::ComReset_Click);
+    m_ComExit = button(controls.ComExit, &Form1::ComExit_Click);
 
     QPalette baseLabelColours = system;
     baseLabelColours.setColor(QPalette::Window, rgb(layout::BackColour));
     baseLabelColours.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
-    std::array<QLabel *, layout::BaseLabels.size()> baseLabels{};
-    for (std::size_t i = 0; i < layout::BaseLabels.size(); ++i) {
-        const layout::ControlDesign &design = layout::BaseLabels[i];
-        baseLabels[i] = place(
-            makeLabel(design.caption, layout::BaseLabelFont, baseLabelColours, client), design);
-    }
-    m_LabBase = baseLabels[0];
-    m_LabHex = baseLabels[1];
+    const auto baseLabel = [&](const platform::ControlDesign &design) {
+        return place(makeLabel(design.caption, design.font, baseLabelColours, client), design);
+    };
+    m_LabBase = baseLabel(controls.LabBase);
+    m_LabHex = baseLabel(controls.LabHex);
 
-    m_TextBin = place(new QLineEdit(client), layout::TextBin);
-    m_TextBin->setFont(makeFont(layout::TextBinFont));
+    m_TextBin = place(new QLineEdit(client), controls.TextBin);
+    m_TextBin->setFont(platform::designFont(controls.TextBin.font));
     m_TextBin->setMaxLength(layout::TextBinMaxLength);
 
     QPalette rodLabelColours = system;
@@ -301,39 +284,34 @@ void Form1::buildMenu()
         connect(item, &QAction::toggled, item, [item] { item->setChecked(true); });
 }
 
-void Form1::applyStackingAndTabOrder(QWidget *client)
+void Form1::applyStackingAndTabOrder(const Lines &lines,
+                                     const std::array<QPushButton *, 6> &buttonsInTabOrder)
 {
-    // Raise from the bottom-most up, then the buttons and the text box above everything.
-    std::vector<QWidget *> topMostFirst;
-    for (const layout::StackRun &run : layout::Stacking) {
-        const int step = run.last >= run.first ? 1 : -1;
-        for (int n = run.first;; n += step) {
-            QString name = QString::fromUtf8(run.pattern);
-            if (name.contains(QLatin1String("%1")))
-                name = name.arg(n);
-            topMostFirst.push_back(client->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly));
-            if (n == run.last)
-                break;
-        }
-    }
+    const auto line = [&lines](int number) { return lines[number - 1]; };
+    // Top-most first: the beads, a higher number above a lower; the base marks; the frame and the
+    // beam; the wire Line15; the rod labels; the other wires.
+    std::vector<QWidget *> topMostFirst(m_images.rbegin(), m_images.rend());
+    topMostFirst.insert(topMostFirst.end(), {m_LabBase, m_LabHex, line(3), line(1), line(2),
+                                             line(4), line(5), line(15)});
+    topMostFirst.insert(topMostFirst.end(), m_Label1.rbegin(), m_Label1.rend());
+    for (int number = 20; number >= 16; --number)
+        topMostFirst.push_back(line(number));
+    for (int number = 14; number >= 6; --number)
+        topMostFirst.push_back(line(number));
     for (auto it = topMostFirst.rbegin(); it != topMostFirst.rend(); ++it)
         (*it)->raise();
 
-    std::vector<const layout::ControlDesign *> focusable;
-    for (const layout::ControlDesign &design : layout::Buttons)
-        focusable.push_back(&design);
-    focusable.push_back(&layout::TextBin);
-    std::sort(focusable.begin(), focusable.end(),
-              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+    // The buttons and the text box lie above all that, and take the focus in tab-index order.
+    std::vector<QWidget *> tabOrder(buttonsInTabOrder.begin(), buttonsInTabOrder.end());
+    tabOrder.push_back(m_TextBin);
     QWidget *previous = nullptr;
-    for (const layout::ControlDesign *design : focusable) {
-        auto *widget = client->findChild<QWidget *>(QLatin1String(design->name));
-        widget->raise();
+    for (QWidget *control : tabOrder) {
+        control->raise();
         if (previous)
-            setTabOrder(previous, widget);
+            setTabOrder(previous, control);
         else
-            widget->setFocus();
-        previous = widget;
+            control->setFocus();
+        previous = control;
     }
 }
 
@@ -382,8 +360,8 @@ bool Form1::HexView()
     }
     m_TextValue = *typed;
     writeRodValues(true);
-    m_HexTotal = m_board.total();
-    m_TextBin->setText(platform::hexText(m_HexTotal));
+    const std::int32_t HexTotal = m_board.total();
+    m_TextBin->setText(platform::hexText(HexTotal));
     showBase16(true);
     return true;
 }

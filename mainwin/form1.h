@@ -13,7 +13,8 @@ class QPushButton;
 
 namespace platform {
 class ImageControl;
-}
+class LineControl;
+} // namespace platform
 
 // The main window: the counting frame, the read-out of its rod values and total, and the
 // commands.
@@ -69,11 +70,15 @@ public:
     void Exit_Click(int index);
 
 private:
-    void buildFrame(QWidget *client);
+    // Line1 .. Line20, the frame, the beam and the rod wires: line n is lines[n - 1].
+    using Lines = std::array<platform::LineControl *, 20>;
+
+    Lines buildFrame(QWidget *client);
     void buildBeads(QWidget *client);
     void buildReadOut(QWidget *client);
     void buildMenu();
-    void applyStackingAndTabOrder(QWidget *client);
+    void applyStackingAndTabOrder(const Lines &lines,
+                                  const std::array<QPushButton *, 6> &buttonsInTabOrder);
 
     void beadGesture(int image, board::Gesture gesture);
     void setAnswersVisible(bool visible);
@@ -83,13 +88,16 @@ private:
 
     board::Board m_board;
     std::int32_t m_TextValue = 0;
-    std::int32_t m_HexTotal = 0;
 
     std::array<platform::ImageControl *, board::ImageCount> m_images{};
     std::array<QLabel *, board::RodCount> m_Label1{};
     QLineEdit *m_TextBin = nullptr;
     QLabel *m_LabBase = nullptr;
     QLabel *m_LabHex = nullptr;
-    QPushButton *m_ComBase = nullptr;
+    QPushButton *m_ComHide = nullptr;
+    QPushButton *m_ComView = nullptr;
     QPushButton *m_ComHex = nullptr;
+    QPushButton *m_ComBase = nullptr;
+    QPushButton *m_ComReset = nullptr;
+    QPushButton *m_ComExit = nullptr;
 };

@@ -25,18 +25,18 @@ constexpr std::array<StandIn, 3> StandIns{{
 
 } // namespace
 
-QFont designFont(const char *family, double points, bool bold, bool italic)
+QFont designFont(const FontDesign &design)
 {
-    QStringList families{QString::fromUtf8(family)};
+    QStringList families{QString::fromUtf8(design.family)};
     for (const StandIn &standIn : StandIns) {
-        if (std::strcmp(standIn.family, family) == 0)
+        if (std::strcmp(standIn.family, design.family) == 0)
             families << QString::fromUtf8(standIn.twin);
     }
     QFont font;
     font.setFamilies(families);
-    font.setPixelSize(qRound(points * PixelsPerPoint));
-    font.setBold(bold);
-    font.setItalic(italic);
+    font.setPixelSize(qRound(design.points * PixelsPerPoint));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
     return font;
 }
 
