@@ -1,41 +1,26 @@
 // quillmere_assetgen <outdir>: draws the program's pictures and its click sound and writes
 // them into outdir. The output depends on nothing but this code.
 
+#include "bitmapfiles.h"
 #include "click.h"
 #include "icons.h"
 #include "logo.h"
 
-#include <array>
+#include <QFile>
+
 #include <cstdio>
-#include <functional>
-#include <string>
 
 namespace {
 
-struct Asset
-{
-    const char *fileName;
-    std::function<assetgen::ByteWriter()> make;
-};
-
-const Asset Assets[] = {
-    {"lowerbead.ico", [] { return assetgen::lowerBeadIcon().toIcoFile(); }},
-    {"upperbead.ico", [] { return assetgen::upperBeadIcon().toIcoFile(); }},
-    {"quillmere.ico", [] { return assetgen::windowIcon().toIcoFile(); }},
-    {"logo.bmp", [] { return assetgen::logoPicture().toBmpFile(); }},
-    {"click.wav", [] { return assetgen::clickWavFile(); }},
-};
-
 // The window icon for desktop menus and launchers, quillmere-<side>.png: the sizes of the
 // hicolor icon theme's folders.
-constexpr std::array<int, 7> DesktopIconSides{16, 24, 32, 48, 64, 128, 256};
+constexpr int DesktopIconSides[] = {16, 24, 32, 48, 64, 128, 256};
 
-bool write(const assetgen::ByteWriter &file, const std::string &path)
+bool write(const QString &path, const QByteArray &bytes)
 {
-    if (file.saveTo(path))
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", path.c_str());
-    return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -46,15 +31,27 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s <output directory>\n", argc > 0 ? argv[0] : "assetgen");
         return 2;
     }
-    const std::string outDir = argv[1];
-    for (const Asset &asset : Assets) {
-        if (!write(asset.make(), outDir + "/" + asset.fileName))
-            return 1;
+    const QString outDir = QFile::decodeName(argv[1]) + u'/';
+    const QImage icon = assetgen::windowIcon();
+    const std::pair<QString, QByteArray> pictures[] = {
+        {QStringLiteral("lowerbead.ico"), assetgen::icoFile(assetgen::lowerBeadIcon())},
+        {QStringLiteral("upperbead.ico"), assetgen::icoFile(assetgen::upperBeadIcon())},
+        {QStringLiteral("quillmere.ico"), assetgen::icoFile(icon)},
+        {QStringLiteral("logo.bmp"), assetgen::coreBmpFile(assetgen::logoPicture())},
+    };
+    QStringList failed;
+    for (const auto &[name, bytes] : pictures) {
+        if (!write(outDir + name, bytes))
+            failed << name;
     }
-    const assetgen::IconImage icon = assetgen::windowIcon();
     for (const int side : DesktopIconSides) {
-        if (!write(icon.toPngFile(side), outDir + "/quillmere-" + std::to_string(side) + ".png"))
-            return 1;
+        const QString name = QStringLiteral("quillmere-%1.png").arg(side);
+        if (!assetgen::scaledIcon(icon, side).save(outDir + name, "PNG"))
+            failed << name;
     }
-    return 0;
+    if (!assetgen::writeClickWav(outDir + QStringLiteral("click.wav")))
+        failed << QStringLiteral("click.wav");
+    for (const QString &name : failed)
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(outDir + name));
+    return failed.isEmpty() ? 0 : 1;
 }
