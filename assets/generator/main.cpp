@@ -1,5 +1,5 @@
 // quillmere_assetgen <outdir>: draws the program's pictures and its click sound and writes
-// them into outdir. The output depends on nothing but this code.
+// them into outdir. What it draws depends on nothing but this code.
 
 #include "bitmapfiles.h"
 #include "click.h"
