@@ -1,6 +1,6 @@
 #include "frmsplash.h"
 
-#include "identity.h"
+#include "app/identity.h"
 #include "mainwin/form1.h"
 #include "platform/fonts.h"
 #include "platform/imagecontrol.h"

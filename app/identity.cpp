@@ -1,15 +1,15 @@
-#include "identity.h"
+#include "app/identity.h"
 
 #include <QCoreApplication>
 
 namespace identity {
 
-void applyTo(QCoreApplication &)
+void applyTo(QCoreApplication &application)
 {
-    QCoreApplication::setApplicationName(QLatin1String(Title));
-    QCoreApplication::setApplicationVersion(
+    application.setApplicationName(QLatin1String(Title));
+    application.setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(Major).arg(Minor).arg(Revision));
-    QCoreApplication::setOrganizationName(QLatin1String(CompanyName));
+    application.setOrganizationName(QLatin1String(CompanyName));
 }
 
 } // namespace identity

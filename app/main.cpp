@@ -1,5 +1,5 @@
+#include "app/identity.h"
 #include "frmsplash.h"
-#include "identity.h"
 #include "mainwin/form1.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rgbcanvas.h"
+#include <QImage>
 
 namespace assetgen {
 
@@ -9,6 +9,6 @@ inline constexpr int LogoHeight = 201;
 
 // The splash logo: a five-tier pagoda in red and dark red with pale-cyan windows, standing on
 // a grey base on a white ground, drawn in exactly eight colours.
-RgbCanvas logoPicture();
+QImage logoPicture();
 
 } // namespace assetgen

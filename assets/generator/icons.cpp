@@ -1,5 +1,7 @@
 #include "icons.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <array>
 
@@ -22,14 +24,23 @@ constexpr int FlankDenominator = 7;
 // The upper bead's one row that reaches a pixel further left than the lower bead's.
 constexpr int UpperBeadShoulderRow = 9;
 
+// The VGA colours the icons use.
+constexpr QRgb Black = VgaPalette[0];
+constexpr QRgb DarkMagenta = VgaPalette[5];
+constexpr QRgb DarkCyan = VgaPalette[6];
+constexpr QRgb Silver = VgaPalette[7];
+constexpr QRgb Blue = VgaPalette[12];
+constexpr QRgb Magenta = VgaPalette[13];
+constexpr QRgb Cyan = VgaPalette[14];
+
 struct BeadColours
 {
-    Vga body;
-    Vga shade;
+    QRgb body;
+    QRgb shade;
 };
 
-constexpr BeadColours LowerBeadColours{Vga::Cyan, Vga::DarkCyan};
-constexpr BeadColours UpperBeadColours{Vga::Magenta, Vga::DarkMagenta};
+constexpr BeadColours LowerBeadColours{Cyan, DarkCyan};
+constexpr BeadColours UpperBeadColours{Magenta, DarkMagenta};
 
 struct RowSpan
 {
@@ -49,7 +60,7 @@ RowSpan beadSpan(int y)
     const long long limit = 1LL * width * width * height * height;
     const long long used = 1LL * dy * dy * width * width;
 
-    RowSpan span{IconImage::Size, -1};
+    RowSpan span{IconSide, -1};
     for (int x = BeadLeft; x <= BeadRight; ++x) {
         const int dx = 2 * x + 1 - centreX;
         if (1LL * dx * dx * height * height + used <= limit) {
@@ -62,7 +73,7 @@ RowSpan beadSpan(int y)
 
 // Paints one row of a bead: the flank on the left checkered against the body colour, the
 // rest plain body colour.
-void paintBeadRow(IconImage &icon, int y, RowSpan span, BeadColours colours)
+void paintBeadRow(QImage &icon, int y, RowSpan span, BeadColours colours)
 {
     const int flankWidth = (span.right - span.left + 1) * FlankNumerator / FlankDenominator;
     for (int x = span.left; x <= span.right; ++x) {
@@ -72,9 +83,10 @@ void paintBeadRow(IconImage &icon, int y, RowSpan span, BeadColours colours)
     }
 }
 
-IconImage beadIcon(BeadColours colours, int shoulderRow)
+QImage beadIcon(BeadColours colours, int shoulderRow)
 {
-    IconImage icon;
+    QImage icon(IconSide, IconSide, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
     for (int y = BeadTop; y <= BeadBottom; ++y) {
         RowSpan span = beadSpan(y);
         if (y == shoulderRow)
@@ -102,7 +114,7 @@ constexpr int NoShoulderRow = -1;
 // 2 to 29. The bead pattern puts a silver rod in every third column starting at column 2,
 // with two dark-cyan bead pixels between rods.
 constexpr int IconBorderLeft = 0;
-constexpr int IconBorderRight = IconImage::Size - 1;
+constexpr int IconBorderRight = IconSide - 1;
 constexpr int IconFieldTop = 4;
 constexpr int IconFieldBottom = 22;
 constexpr int BandLeft = 2;
@@ -120,47 +132,59 @@ struct IconBand
     int top;
     int bottom;
     Band kind;
-    Vga colour; // for Plain bands
+    QRgb colour; // of the band, or between the rods of a bead pattern
 };
 
 constexpr std::array<IconBand, 4> IconBands{{
-    {6, 7, Band::Plain, Vga::Magenta},
-    {8, 9, Band::BeadPattern, Vga::Black},
-    {11, 14, Band::BeadPattern, Vga::Black},
-    {15, 19, Band::Plain, Vga::Cyan},
+    {6, 7, Band::Plain, Magenta},
+    {8, 9, Band::BeadPattern, DarkCyan},
+    {11, 14, Band::BeadPattern, DarkCyan},
+    {15, 19, Band::Plain, Cyan},
 }};
 
-void paintBeadPattern(IconImage &icon, int top, int bottom)
+// The rectangle with corners (left, top) and (right, bottom), inclusive.
+QRect corners(int left, int top, int right, int bottom)
 {
-    for (int y = top; y <= bottom; ++y)
-        for (int x = BandLeft; x <= BandRight; ++x)
-            icon.setPixel(x, y, (x - BandLeft) % RodSpacing == 0 ? Vga::Silver : Vga::DarkCyan);
+    return {QPoint(left, top), QPoint(right, bottom)};
 }
 
 } // namespace
 
-IconImage lowerBeadIcon()
+QImage lowerBeadIcon()
 {
     return beadIcon(LowerBeadColours, NoShoulderRow);
 }
 
-IconImage upperBeadIcon()
+QImage upperBeadIcon()
 {
     return beadIcon(UpperBeadColours, UpperBeadShoulderRow);
 }
 
-IconImage windowIcon()
+QImage windowIcon()
 {
-    IconImage icon(Vga::Blue, true);
-    icon.fillRect(IconBorderLeft + 1, IconFieldTop, IconBorderRight - 1, IconFieldBottom,
-                  Vga::Black);
+    QImage icon(IconSide, IconSide, QImage::Format_ARGB32);
+    icon.fill(Blue);
+    QPainter painter(&icon);
+    painter.fillRect(
+        corners(IconBorderLeft + 1, IconFieldTop, IconBorderRight - 1, IconFieldBottom),
+        QColor(Black));
     for (const IconBand &band : IconBands) {
-        if (band.kind == Band::BeadPattern)
-            paintBeadPattern(icon, band.top, band.bottom);
-        else
-            icon.fillRect(BandLeft, band.top, BandRight, band.bottom, band.colour);
+        painter.fillRect(corners(BandLeft, band.top, BandRight, band.bottom), QColor(band.colour));
+        if (band.kind == Band::BeadPattern) {
+            for (int x = BandLeft; x <= BandRight; x += RodSpacing)
+                painter.fillRect(corners(x, band.top, x, band.bottom), QColor(Silver));
+        }
     }
     return icon;
+}
+
+QImage scaledIcon(const QImage &icon, int side)
+{
+    QImage scaled(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            scaled.setPixel(x, y, icon.pixel(x * IconSide / side, y * IconSide / side));
+    return scaled;
 }
 
 } // namespace assetgen

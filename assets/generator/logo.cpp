@@ -1,5 +1,7 @@
 #include "logo.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,14 +12,14 @@ namespace assetgen {
 namespace {
 
 // The logo's eight colours.
-constexpr Rgb Paper{255, 255, 255};
-constexpr Rgb Ink{0, 0, 0};
-constexpr Rgb WallRed{204, 32, 32};
-constexpr Rgb RoofRed{136, 0, 0};
-constexpr Rgb RoofShadow{80, 0, 0};
-constexpr Rgb WindowCyan{190, 236, 246};
-constexpr Rgb Gold{224, 172, 32};
-constexpr Rgb StoneGrey{160, 160, 160};
+constexpr QRgb Paper = qRgb(255, 255, 255);
+constexpr QRgb Ink = qRgb(0, 0, 0);
+constexpr QRgb WallRed = qRgb(204, 32, 32);
+constexpr QRgb RoofRed = qRgb(136, 0, 0);
+constexpr QRgb RoofShadow = qRgb(80, 0, 0);
+constexpr QRgb WindowCyan = qRgb(190, 236, 246);
+constexpr QRgb Gold = qRgb(224, 172, 32);
+constexpr QRgb StoneGrey = qRgb(160, 160, 160);
 
 // The picture is mirror-symmetric about the line between columns 102 and 103; a shape of
 // half-width h covers columns CentreColumn - h to CentreColumn + h - 1.
@@ -101,18 +103,49 @@ constexpr std::array<SpirePart, 10> SpireParts{{
     {25, 26, 1}, // point
 }};
 
-void fillCentred(RgbCanvas &canvas, int top, int bottom, int half, Rgb colour)
+// Paints the rectangle with corners (left, top) and (right, bottom), inclusive; nothing when
+// right is left of left or bottom above top.
+void fill(QPainter &painter, int left, int top, int right, int bottom, QRgb colour)
 {
-    canvas.fillRect(CentreColumn - half, top, CentreColumn + half - 1, bottom, colour);
+    const QRect rect(QPoint(left, top), QPoint(right, bottom));
+    if (rect.isValid())
+        painter.fillRect(rect, QColor(colour));
+}
+
+// Draws a one-pixel outline around every shape: each paper pixel beside (left, right, above or
+// below) a pixel of another colour than paper and ink becomes ink.
+void outlineShapes(QImage &picture)
+{
+    const QImage before = picture;
+    const QRect inside = before.rect();
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) != Paper)
+                continue;
+            for (const QPoint next :
+                 {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
+                const QRgb neighbour = inside.contains(next) ? before.pixel(next) : Paper;
+                if (neighbour != Paper && neighbour != Ink) {
+                    picture.setPixel(x, y, Ink);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void fillCentred(QPainter &painter, int top, int bottom, int half, QRgb colour)
+{
+    fill(painter, CentreColumn - half, top, CentreColumn + half - 1, bottom, colour);
 }
 
 // Paints a shape of the given width at horizontal offset centreOffset and its mirror image.
-void fillMirrored(RgbCanvas &canvas, int top, int bottom, int centreOffset, int width, Rgb colour)
+void fillMirrored(QPainter &painter, int top, int bottom, int centreOffset, int width, QRgb colour)
 {
     const int left = CentreColumn + centreOffset - width / 2;
-    canvas.fillRect(left, top, left + width - 1, bottom, colour);
+    fill(painter, left, top, left + width - 1, bottom, colour);
     const int mirroredLeft = 2 * CentreColumn - 1 - (left + width - 1);
-    canvas.fillRect(mirroredLeft, top, mirroredLeft + width - 1, bottom, colour);
+    fill(painter, mirroredLeft, top, mirroredLeft + width - 1, bottom, colour);
 }
 
 // Distance of column x's centre from the axis of symmetry.
@@ -121,7 +154,7 @@ double axisDistance(int x)
     return std::abs(2.0 * x + 1.0 - 2.0 * CentreColumn) / 2.0;
 }
 
-void drawRoof(RgbCanvas &canvas, int top, int height, int ridgeHalf, int wallHalf, int roofHalf)
+void drawRoof(QPainter &painter, int top, int height, int ridgeHalf, int wallHalf, int roofHalf)
 {
     const int bottom = top + height - 1;
     const double fall = height - EaveThickness;
@@ -132,19 +165,19 @@ void drawRoof(RgbCanvas &canvas, int top, int height, int ridgeHalf, int wallHal
         const int eaveRow = bottom - static_cast<int>(std::lround(UpturnRows * s * s));
         const int slopeRow = top + static_cast<int>(std::lround(fall * (2.0 * t - t * t)));
         const int topRow = std::min(slopeRow, eaveRow - EaveThickness + 1);
-        canvas.fillRect(x, topRow, x, eaveRow - 1, RoofRed);
-        canvas.setPixel(x, eaveRow, RoofShadow);
+        fill(painter, x, topRow, x, eaveRow - 1, RoofRed);
+        fill(painter, x, eaveRow, x, eaveRow, RoofShadow);
         if (static_cast<int>(d) % RibSpacing == RibOffset)
-            canvas.fillRect(x, topRow + RibTopGap, x, eaveRow - 1, RoofShadow);
+            fill(painter, x, topRow + RibTopGap, x, eaveRow - 1, RoofShadow);
     }
 }
 
-void drawWall(RgbCanvas &canvas, int top, const Tier &tier)
+void drawWall(QPainter &painter, int top, const Tier &tier)
 {
     const int bottom = top + tier.wallHeight - 1;
-    fillCentred(canvas, top, bottom, tier.wallHalf, WallRed);
-    fillMirrored(canvas, top, bottom, tier.wallHalf - PillarWidth / 2 - 1, PillarWidth, RoofRed);
-    fillCentred(canvas, bottom - RailingRows + 1, bottom, tier.wallHalf, RoofRed);
+    fillCentred(painter, top, bottom, tier.wallHalf, WallRed);
+    fillMirrored(painter, top, bottom, tier.wallHalf - PillarWidth / 2 - 1, PillarWidth, RoofRed);
+    fillCentred(painter, bottom - RailingRows + 1, bottom, tier.wallHalf, RoofRed);
 
     // Openings share the wall evenly between them; a door takes the middle place.
     const int places = tier.windowCount + (tier.hasDoor ? 1 : 0);
@@ -157,48 +190,52 @@ void drawWall(RgbCanvas &canvas, int top, const Tier &tier)
             continue; // drawn with its mirror image
         const int offset = doubledOffset / 2;
         if (tier.hasDoor && doubledOffset == 0) {
-            fillCentred(canvas, top + DoorTopGap, bottom, DoorWidth / 2, RoofShadow);
-            fillCentred(canvas, top + DoorTopGap - 1, top + DoorTopGap - 1, DoorWidth / 2 - 2,
+            fillCentred(painter, top + DoorTopGap, bottom, DoorWidth / 2, RoofShadow);
+            fillCentred(painter, top + DoorTopGap - 1, top + DoorTopGap - 1, DoorWidth / 2 - 2,
                         RoofShadow);
             continue;
         }
-        fillMirrored(canvas, windowTop, windowBottom, offset, WindowWidth, WindowCyan);
-        fillMirrored(canvas, windowTop, windowBottom, offset, MullionWidth, RoofRed);
+        fillMirrored(painter, windowTop, windowBottom, offset, WindowWidth, WindowCyan);
+        fillMirrored(painter, windowTop, windowBottom, offset, MullionWidth, RoofRed);
     }
 }
 
-void drawSpire(RgbCanvas &canvas, int ridgeTop)
+void drawSpire(QPainter &painter, int ridgeTop)
 {
     for (const SpirePart &part : SpireParts)
-        fillCentred(canvas, ridgeTop - 1 - part.high, ridgeTop - 1 - part.low, part.half, Gold);
+        fillCentred(painter, ridgeTop - 1 - part.high, ridgeTop - 1 - part.low, part.half, Gold);
 }
 
 } // namespace
 
-RgbCanvas logoPicture()
+QImage logoPicture()
 {
-    RgbCanvas canvas(LogoWidth, LogoHeight, Paper);
+    QImage picture(LogoWidth, LogoHeight, QImage::Format_RGB32);
+    picture.fill(Paper);
+    QPainter painter(&picture);
 
     int floor = GroundRow; // the lowest free row, going upwards
     for (const Slab &step : BaseSteps) {
-        fillCentred(canvas, floor - step.height + 1, floor, step.half, StoneGrey);
+        fillCentred(painter, floor - step.height + 1, floor, step.half, StoneGrey);
         floor -= step.height;
     }
 
     for (std::size_t i = 0; i < Tiers.size(); ++i) {
         const Tier &tier = Tiers[i];
         const int wallTop = floor - tier.wallHeight + 1;
-        drawWall(canvas, wallTop, tier);
+        drawWall(painter, wallTop, tier);
         const int roofTop = wallTop - tier.roofHeight;
         const int ridgeHalf =
             i + 1 < Tiers.size() ? Tiers[i + 1].wallHalf + RidgeLedge : TopRidgeHalf;
-        drawRoof(canvas, roofTop, tier.roofHeight, ridgeHalf, tier.wallHalf, tier.roofHalf);
+        drawRoof(painter, roofTop, tier.roofHeight, ridgeHalf, tier.wallHalf, tier.roofHalf);
         floor = roofTop - 1;
     }
-    drawSpire(canvas, floor + 1);
+    drawSpire(painter, floor + 1);
 
-    canvas.outlineShapes(Paper, Ink);
-    return canvas;
+    painter.end();
+
+    outlineShapes(picture);
+    return picture;
 }
 
 } // namespace assetgen

@@ -1,8 +1,11 @@
 #include "click.h"
 
+#include <QFile>
+
+#include <sndfile.h>
+
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -10,14 +13,7 @@ namespace assetgen {
 
 namespace {
 
-constexpr std::uint32_t SampleRate = 44100;
-constexpr std::uint16_t ChannelCount = 1;
-constexpr std::uint16_t BitsPerSample = 16;
-constexpr std::uint16_t BlockAlign = ChannelCount * BitsPerSample / 8;
-constexpr std::uint16_t PcmFormat = 1;
-constexpr std::uint32_t FormatChunkBytes = 16;
-constexpr std::uint32_t RiffFormBytes = 4;    // "WAVE"
-constexpr std::uint32_t ChunkHeaderBytes = 8; // tag and size
+constexpr int SampleRate = 44100;
 
 constexpr double DurationSeconds = 0.040;
 constexpr double AttackSeconds = 0.0008;
@@ -47,7 +43,7 @@ double envelope(double time, double endTime)
     return attack * decay * fade;
 }
 
-std::vector<std::int16_t> clickSamples()
+std::vector<short> clickSamples()
 {
     const auto count = static_cast<std::size_t>(std::lround(DurationSeconds * SampleRate));
     const double endTime = static_cast<double>(count - 1) / SampleRate;
@@ -74,39 +70,28 @@ std::vector<std::int16_t> clickSamples()
         peak = std::max(peak, std::abs(wave[n]));
     }
 
-    std::vector<std::int16_t> samples(count);
+    std::vector<short> samples(count);
     const double gain = PeakLevel * FullScale / peak;
     for (std::size_t n = 0; n < count; ++n)
-        samples[n] = static_cast<std::int16_t>(std::lround(wave[n] * gain));
+        samples[n] = static_cast<short>(std::lround(wave[n] * gain));
     return samples;
 }
 
 } // namespace
 
-ByteWriter clickWavFile()
+bool writeClickWav(const QString &path)
 {
-    const std::vector<std::int16_t> samples = clickSamples();
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * BlockAlign);
-
-    ByteWriter out;
-    out.putTag("RIFF");
-    out.putU32(RiffFormBytes + ChunkHeaderBytes + FormatChunkBytes + ChunkHeaderBytes + dataBytes);
-    out.putTag("WAVE");
-
-    out.putTag("fmt ");
-    out.putU32(FormatChunkBytes);
-    out.putU16(PcmFormat);
-    out.putU16(ChannelCount);
-    out.putU32(SampleRate);
-    out.putU32(SampleRate * BlockAlign);
-    out.putU16(BlockAlign);
-    out.putU16(BitsPerSample);
-
-    out.putTag("data");
-    out.putU32(dataBytes);
-    for (const std::int16_t sample : samples)
-        out.putI16(sample);
-    return out;
+    const std::vector<short> samples = clickSamples();
+    SF_INFO format{};
+    format.samplerate = SampleRate;
+    format.channels = 1;
+    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &format);
+    if (file == nullptr)
+        return false;
+    const auto count = static_cast<sf_count_t>(samples.size());
+    const bool written = sf_write_short(file, samples.data(), count) == count;
+    return sf_close(file) == 0 && written;
 }
 
 } // namespace assetgen

@@ -1,0 +1,57 @@
+// quillmere_assetgen <outdir>: draws the program's pictures and its click sound and writes
+// them into outdir. What it draws depends on nothing but this code.
+
+#include "bitmapfiles.h"
+#include "click.h"
+#include "icons.h"
+#include "logo.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+// The window icon for desktop menus and launchers, quillmere-<side>.png: the sizes of the
+// hicolor icon theme's folders.
+constexpr int DesktopIconSides[] = {16, 24, 32, 48, 64, 128, 256};
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output directory>\n", argc > 0 ? argv[0] : "assetgen");
+        return 2;
+    }
+    const QString outDir = QFile::decodeName(argv[1]) + u'/';
+    const QImage icon = assetgen::windowIcon();
+    const std::pair<QString, QByteArray> pictures[] = {
+        {QStringLiteral("lowerbead.ico"), assetgen::icoFile(assetgen::lowerBeadIcon())},
+        {QStringLiteral("upperbead.ico"), assetgen::icoFile(assetgen::upperBeadIcon())},
+        {QStringLiteral("quillmere.ico"), assetgen::icoFile(icon)},
+        {QStringLiteral("logo.bmp"), assetgen::coreBmpFile(assetgen::logoPicture())},
+    };
+    QStringList failed;
+    for (const auto &[name, bytes] : pictures) {
+        if (!write(outDir + name, bytes))
+            failed << name;
+    }
+    for (const int side : DesktopIconSides) {
+        const QString name = QStringLiteral("quillmere-%1.png").arg(side);
+        if (!assetgen::scaledIcon(icon, side).save(outDir + name, "PNG"))
+            failed << name;
+    }
+    if (!assetgen::writeClickWav(outDir + QStringLiteral("click.wav")))
+        failed << QStringLiteral("click.wav");
+    for (const QString &name : failed)
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(outDir + name));
+    return failed.isEmpty() ? 0 : 1;
+}
