@@ -17,10 +17,13 @@ QString decimalText(std::int32_t value);
 QString hexText(std::int16_t value);
 QString hexText(std::int32_t value);
 
-// The number at the start of a text. Blanks, tabs and line breaks are skipped wherever they
+// The number at the start of a text. Blanks, tabs and line feeds are skipped wherever they
 // stand; then an optional sign, digits, an optional decimal point (always the period) and an
-// optional exponent are read, stopping at the first character that cannot continue the number.
-// A text that does not begin with a number gives 0.
+// optional exponent (E or D in either case, then an optional sign and digits) are read, stopping
+// at the first character that cannot continue the number, and rounded to the nearest double.
+// A text that does not begin with a number gives 0; a number too large gives infinity, one too
+// small 0, and -0 keeps its sign. "&H" or "&O" in either case starts a hexadecimal or octal
+// integer instead, infinite from 2^64 on.
 double numberOfText(QStringView text);
 
 // The nearest 32-bit integer, ties to even (12.5 gives 12, 13.5 gives 14); nothing when the
