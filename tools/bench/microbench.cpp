@@ -132,7 +132,8 @@ void freshWindow(benchmark::State &state)
 // Counts only the time beyond the sound's own length.
 void soundOverhead(benchmark::State &state)
 {
-    const std::optional<platform::WavSamples> sound = platform::readWav(QFile::encodeName(soundPath()).constData());
+    const std::optional<platform::WavSamples> sound =
+        platform::readWav(QFile::encodeName(soundPath()).constData());
     if (!sound) {
         state.SkipWithError("the click sound cannot be read");
         return;
@@ -146,10 +147,12 @@ void soundOverhead(benchmark::State &state)
     }
 }
 
-// The first play starts PortAudio, which looks over every ALSA device: timed on its own.
+// The first play loads the sound module and starts PortAudio, which looks over every ALSA
+// device: timed on its own.
 void reportFirstPlay()
 {
-    const std::optional<platform::WavSamples> sound = platform::readWav(QFile::encodeName(soundPath()).constData());
+    const std::optional<platform::WavSamples> sound =
+        platform::readWav(QFile::encodeName(soundPath()).constData());
     if (!sound)
         return;
     QElapsedTimer timer;
