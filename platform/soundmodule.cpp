@@ -4,8 +4,10 @@
 #include <portaudio.h>
 
 #ifdef __linux__
-#include <alsa/asoundlib.h>
-#include <jack/jack.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #endif
 
 #include <chrono>
@@ -16,25 +18,47 @@
 namespace {
 
 #ifdef __linux__
-void ignoreAlsaError(const char *, int, const char *, int, const char *, ...) {}
-void ignoreJackMessage(const char *) {}
+// PortAudio, and ALSA and JACK under it, report trouble on stderr, and PortAudio has no way to
+// turn that off. Without a sound card ALSA explains at length why there is none ("cannot find
+// card '0'" and some sixty lines more) and JACK that its server is not running; a device that
+// fails while it plays has PortAudio's ALSA host write "Expression '...' failed in
+// 'src/hostapi/alsa/pa_linux_alsa.c'". So while PortAudio works, stderr goes to /dev/null.
+class StderrMuted
+{
+public:
+    StderrMuted() : m_saved(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
+    {
+        std::fflush(stderr);
+        const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && devNull >= 0)
+            ::dup2(devNull, STDERR_FILENO);
+        if (devNull >= 0)
+            ::close(devNull);
+    }
+    ~StderrMuted()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+    StderrMuted(const StderrMuted &) = delete;
+    StderrMuted &operator=(const StderrMuted &) = delete;
+
+private:
+    int m_saved;
+};
+#else
+struct StderrMuted
+{
+};
 #endif
 
-// PortAudio, started at the first sound and stopped when the program ends. Without a sound card
-// ALSA and JACK, which it starts with, would explain on stderr why there is none (ALSA: "cannot
-// find card '0'", "Unknown PCM cards.pcm.front" and some sixty lines more; JACK: "jack server is
-// not running or cannot be started" and four more): they are told to keep quiet.
+// PortAudio, started at the first sound and stopped when the program ends.
 struct PortAudio
 {
-    PortAudio()
-    {
-#ifdef __linux__
-        snd_lib_error_set_handler(ignoreAlsaError);
-        jack_set_error_function(ignoreJackMessage);
-        jack_set_info_function(ignoreJackMessage);
-#endif
-        started = Pa_Initialize() == paNoError;
-    }
+    PortAudio() : started(Pa_Initialize() == paNoError) {}
     ~PortAudio()
     {
         if (started)
@@ -43,7 +67,7 @@ struct PortAudio
     PortAudio(const PortAudio &) = delete;
     PortAudio &operator=(const PortAudio &) = delete;
 
-    bool started = false;
+    bool started;
 };
 
 struct StreamCloser
@@ -57,6 +81,7 @@ using StreamPtr = std::unique_ptr<PaStream, StreamCloser>;
 // holds the caller for the sound's length.
 void play(const platform::WavSamples &samples)
 {
+    [[maybe_unused]] const StderrMuted muted;
     static const PortAudio portAudio;
     if (!portAudio.started)
         return;

@@ -39,32 +39,33 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("heard"); // at each play, 88,200 bytes a second
-        QTest::addColumn<bool>("ownSetup"); // this machine's (no sound card), not the test device
+        QTest::addColumn<QString>("alsa");     // configuration; empty: this machine's own (no card)
         const QByteArray mono = wavFile(1, CdRate), stereo = wavFile(2, CdRate / 2), none;
-        row("mono 44.1 kHz", mono, mono.mid(44), false);
-        row("stereo 22.05 kHz", stereo, stereo.mid(44), false);
-        row("on this machine's own setup", mono, none, true);
+        const QString test = qEnvironmentVariable("ALSA_CONFIG_PATH"), broken = "broken.conf";
+        QVERIFY(writeFile(broken, "pcm.!default { type file slave.pcm { type null } file /no/x }"));
+        row("mono 44.1 kHz", mono, mono.mid(44), test);
+        row("stereo 22.05 kHz", stereo, stereo.mid(44), test);
+        row("on this machine's own setup", mono, none, QString());
+        row("on a device that fails while playing", mono, none, broken);
         // Silent (fault: played as libsndfile makes it out, cut short, not WAV or own decoder's).
-        row("GSM in a WAV", wavFile(1, 8000, SF_FORMAT_WAV | SF_FORMAT_GSM610), none, false);
-        row("cut short in the samples", mono.chopped(1000), none, false);
-        row("RIFF length huge", QByteArray(mono).replace(4, 4, "\xff\xff\xff\xff"), none, false);
-        row("data length huge", QByteArray(mono).replace(40, 4, "\xff\xff\xff\xff"), none, false);
+        row("GSM in a WAV", wavFile(1, 8000, SF_FORMAT_WAV | SF_FORMAT_GSM610), none, test);
+        row("cut short in the samples", mono.chopped(1000), none, test);
+        row("RIFF length huge", QByteArray(mono).replace(4, 4, "\xff\xff\xff\xff"), none, test);
+        row("data length huge", QByteArray(mono).replace(40, 4, "\xff\xff\xff\xff"), none, test);
         const QByteArray mpegFrame = QByteArray("\xff\xfb\x90").leftJustified(417, 0);
-        row("an MPEG frame, then damage", mpegFrame + QByteArray(417, 'c'), none, false);
+        row("an MPEG frame, then damage", mpegFrame + QByteArray(417, 'c'), none, test);
     }
     // In a fresh process each play lasts the sound's length, is heard in full, prints nothing
-    // (fault: ALSA's or JACK's complaints) and loads PortAudio, not before (fault: linked in).
+    // (fault: ALSA, JACK or PortAudio let talk) and loads PortAudio then (fault: linked in).
     void playsWhatTheFileHolds()
     {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, heard);
-        QFETCH(bool, ownSetup);
+        QFETCH(QString, alsa);
         QVERIFY(file.isNull() || writeFile(QTest::currentDataTag(), file));
         const qint64 before = readAll("capture.raw").size();
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--child", QTest::currentDataTag(),
-                     ownSetup ? QString() : qEnvironmentVariable("ALSA_CONFIG_PATH")});
+        child.start(qApp->applicationFilePath(), {"--child", QTest::currentDataTag(), alsa});
         QVERIFY(child.waitForFinished() && child.exitCode() == 0);
         QCOMPARE(child.readAllStandardError(), QByteArray());
         QCOMPARE_GE(readAll("took").toLongLong(), heard.size() * NsPerSecond / 88200);
@@ -87,10 +88,9 @@ private slots:
     // then beside the program (fault: another order, or a folder taken for the file).
     void locateSearchOrder()
     {
-        const QString program = QCoreApplication::applicationFilePath();
-        const QString self = QFileInfo(program).fileName(), absolute = "/somewhere/else/click.wav";
+        const QString program = qApp->applicationFilePath(), self = QFileInfo(program).fileName();
         QCOMPARE(platform::locateSound("nowhere.wav"), QString());
-        QCOMPARE(platform::locateSound(absolute), absolute); // even missing
+        QCOMPARE(platform::locateSound("/no/such/click.wav"), QString("/no/such/click.wav"));
         QCOMPARE(platform::locateSound(self), program);
         QVERIFY(QDir().mkdir(self));
         QCOMPARE(platform::locateSound(self), program);
