@@ -317,7 +317,7 @@ void Form1::applyStackingAndTabOrder(const Lines &lines,
 
 void Form1::beadGesture(int image, board::Gesture gesture)
 {
-    platform::Sound::play(ClickSound);
+    platform::playSound(ClickSound);
     for (const board::BeadMove &move : m_board.act(image, gesture)) {
         m_images[move.image - 1]->setTop(move.top);
         accessibility::describeBead(m_images[move.image - 1], move.image);

@@ -1,15 +1,16 @@
 #include "wavfile.h"
 
-#include <QFile>
-#include <QtEndian>
-
 #include <sndfile.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -17,124 +18,90 @@ namespace {
 
 // Samples are played as 16-bit integers; libsndfile hands them over as floats in [-1, 1).
 constexpr float FullScale = 32768.0F;
-constexpr float LowestSample = std::numeric_limits<qint16>::min();
-constexpr float HighestSample = std::numeric_limits<qint16>::max();
+constexpr float LowestSample = std::numeric_limits<std::int16_t>::min();
+constexpr float HighestSample = std::numeric_limits<std::int16_t>::max();
 
-// A RIFF file: the tag, the length of what follows those eight bytes, the form ("WAVE"), then
-// chunks, each an identifier, its length and its contents, padded to an even length. RIFX is the
-// same with big-endian numbers.
-constexpr qint64 TagSize = 4;
-constexpr qint64 ChunkHeaderSize = TagSize + sizeof(quint32);
-// In the "fmt " chunk: the encoding comes first; an extensible one names the actual encoding
-// at the start of its sub-format.
-constexpr qint64 FormatTagSize = 2;
-constexpr qint64 SubFormatOffset = 24;
-
-// The encodings libsndfile decodes itself. MPEG, for one, goes to a decoder that reports
-// damaged data on stderr.
-constexpr quint16 Extensible = 0xFFFE;
-constexpr std::array<quint16, 6> DecodedEncodings{
-    0x0001, // integer PCM
-    0x0002, // Microsoft ADPCM
-    0x0003, // IEEE float
-    0x0006, // A-law
-    0x0007, // mu-law
-    0x0011, // IMA ADPCM
+// The encodings libsndfile decodes itself. MPEG, for one, goes to a decoder that reports damaged
+// data on stderr.
+constexpr std::array Encodings{
+    SF_FORMAT_PCM_U8, SF_FORMAT_PCM_16, SF_FORMAT_PCM_24, SF_FORMAT_PCM_32,    SF_FORMAT_FLOAT,
+    SF_FORMAT_DOUBLE, SF_FORMAT_ALAW,   SF_FORMAT_ULAW,   SF_FORMAT_IMA_ADPCM, SF_FORMAT_MS_ADPCM,
 };
 
+// The start of a RIFF file: its tag ("RIFX" when its numbers are big-endian), the length of the
+// rest, and its form.
+constexpr std::size_t HeadSize = 12;
+// libsndfile's log of how it read a header holds no more than this.
+constexpr int LogSize = 2048;
+
+struct FileCloser
+{
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
 struct SoundFileCloser
 {
     void operator()(SNDFILE *file) const { sf_close(file); }
 };
 using SoundFilePtr = std::unique_ptr<SNDFILE, SoundFileCloser>;
 
-// Reads the numbers of a RIFF or RIFX file.
-class RiffReader
+// libsndfile tries every format it knows on the file it is given, and the MPEG decoder behind it
+// reports damage on stderr while it merely looks: only a RIFF or RIFX file of form WAVE gets that
+// far, and only when the file is as long as its RIFF header says (libsndfile would play what
+// there is of a file cut short).
+bool wholeWave(const char *path)
 {
-public:
-    explicit RiffReader(QFile &file) : m_file(file) {}
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    std::array<unsigned char, HeadSize> head{};
+    if (!file || std::fread(head.data(), 1, HeadSize, file.get()) != HeadSize ||
+        std::fseek(file.get(), 0, SEEK_END) != 0)
+        return false;
+    const auto text = [&head](std::size_t at) {
+        return std::string_view(reinterpret_cast<const char *>(head.data()) + at, 4);
+    };
+    const bool bigEndian = text(0) == "RIFX";
+    std::int64_t rest = 0; // the length of the file after the first eight bytes, as written
+    for (std::size_t i = 0; i < 4; ++i)
+        rest |= std::int64_t{head[4 + i]} << (8 * (bigEndian ? 3 - i : i));
+    return (text(0) == "RIFF" || bigEndian) && text(8) == "WAVE" &&
+           8 + rest <= std::ftell(file.get());
+}
 
-    bool begin()
-    {
-        const QByteArray tag = m_file.read(TagSize);
-        m_bigEndian = tag == "RIFX";
-        return tag == "RIFF" || m_bigEndian;
-    }
-    std::optional<quint32> number32()
-    {
-        const QByteArray bytes = m_file.read(sizeof(quint32));
-        if (bytes.size() != sizeof(quint32))
-            return std::nullopt;
-        return m_bigEndian ? qFromBigEndian<quint32>(bytes.constData())
-                           : qFromLittleEndian<quint32>(bytes.constData());
-    }
-    std::optional<quint16> number16At(qint64 offset)
-    {
-        if (!m_file.seek(offset))
-            return std::nullopt;
-        const QByteArray bytes = m_file.read(sizeof(quint16));
-        if (bytes.size() != sizeof(quint16))
-            return std::nullopt;
-        return m_bigEndian ? qFromBigEndian<quint16>(bytes.constData())
-                           : qFromLittleEndian<quint16>(bytes.constData());
-    }
-
-private:
-    QFile &m_file;
-    bool m_bigEndian = false;
-};
-
-// Whether the file is a WAV file that libsndfile may be given: the RIFF length and the data
-// chunk lie within the file, and the samples are in an encoding it decodes itself. libsndfile
-// would play what is left of a file cut short, or take other files for sounds of their own
-// kind; better silence than half a sound or the wrong one.
-bool isWholeWave(const QString &path)
+// What libsndfile made of the file: a WAV sound, in an encoding it decodes itself.
+bool decodedHere(const SF_INFO &info)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    RiffReader riff(file);
-    const std::optional<quint32> riffLength = riff.begin() ? riff.number32() : std::nullopt;
-    if (!riffLength || file.size() < ChunkHeaderSize + qint64(*riffLength) ||
-        file.read(TagSize) != "WAVE")
-        return false;
+    const int major = info.format & SF_FORMAT_TYPEMASK;
+    return (major == SF_FORMAT_WAV || major == SF_FORMAT_WAVEX) &&
+           std::find(Encodings.begin(), Encodings.end(), info.format & SF_FORMAT_SUBMASK) !=
+               Encodings.end() &&
+           info.channels > 0 && info.samplerate > 0 && info.frames > 0;
+}
 
-    std::optional<quint16> encoding;
-    for (qint64 chunk = ChunkHeaderSize + TagSize; chunk + ChunkHeaderSize <= file.size();) {
-        const QByteArray id = file.seek(chunk) ? file.read(TagSize) : QByteArray();
-        const std::optional<quint32> length = riff.number32();
-        if (!length)
+// A data chunk whose length runs past the end of the file, libsndfile cuts to the file, saying
+// so only in its log of the header: "data : 4410 (should be 3410)".
+bool wholeData(SNDFILE *file)
+{
+    std::array<char, LogSize> log{};
+    sf_command(file, SFC_GET_LOG_INFO, log.data(), LogSize);
+    std::istringstream lines(log.data());
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("data : ") && line.find("(should be ") != std::string::npos)
             return false;
-        const qint64 contents = chunk + ChunkHeaderSize;
-        if (id == "fmt ") {
-            encoding = riff.number16At(contents);
-            if (encoding == Extensible)
-                encoding = *length >= SubFormatOffset + FormatTagSize
-                               ? riff.number16At(contents + SubFormatOffset)
-                               : std::nullopt;
-            if (!encoding || std::find(DecodedEncodings.begin(), DecodedEncodings.end(),
-                                       *encoding) == DecodedEncodings.end())
-                return false;
-        } else if (id == "data") {
-            return encoding && contents + qint64(*length) <= file.size();
-        }
-        chunk = contents + qint64(*length) + qint64(*length % 2);
     }
-    return false;
+    return true;
 }
 
 } // namespace
 
-std::optional<WavSamples> readWav(const QString &path)
+std::optional<WavSamples> readWav(const char *path)
 {
-    if (!isWholeWave(path))
+    if (!wholeWave(path))
         return std::nullopt;
     SF_INFO info{};
-    const SoundFilePtr file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
-    if (!file || info.channels <= 0 || info.samplerate <= 0 || info.frames <= 0)
+    const SoundFilePtr file(sf_open(path, SFM_READ, &info));
+    if (!file || !decodedHere(info) || !wholeData(file.get()))
         return std::nullopt;
 
-    std::vector<float> levels(static_cast<size_t>(info.frames) * info.channels);
+    std::vector<float> levels(static_cast<std::size_t>(info.frames) * info.channels);
     if (sf_readf_float(file.get(), levels.data(), info.frames) != info.frames)
         return std::nullopt;
 
@@ -144,7 +111,7 @@ std::optional<WavSamples> readWav(const QString &path)
     samples.interleaved.resize(levels.size());
     std::transform(levels.begin(), levels.end(), samples.interleaved.begin(), [](float level) {
         const float sample = std::round(level * FullScale);
-        return static_cast<qint16>(
+        return static_cast<std::int16_t>(
             std::isnan(sample) ? 0.0F : std::clamp(sample, LowestSample, HighestSample));
     });
     return samples;

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
-
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -11,7 +9,7 @@ namespace platform {
 // A whole sound as 16-bit samples, the channels of each frame side by side.
 struct WavSamples
 {
-    std::vector<qint16> interleaved;
+    std::vector<std::int16_t> interleaved;
     int channels = 0;
     int rate = 0; // frames per second
 
@@ -21,9 +19,10 @@ struct WavSamples
     }
 };
 
-// The samples of a WAV file, read afresh at each call. Nothing for a file that is missing,
-// damaged, cut short or holds no sound, and for anything but a RIFF WAVE file in an encoding
-// that libsndfile decodes itself (PCM, IEEE float, A-law, mu-law, IMA or Microsoft ADPCM).
-std::optional<WavSamples> readWav(const QString &path);
+// The samples of a WAV file (path in the file system's encoding), read afresh at each call.
+// Nothing for a file that is missing, damaged, cut short or holds no sound, and for anything but
+// a RIFF WAVE file in an encoding that libsndfile decodes itself (PCM, IEEE float, A-law, mu-law,
+// IMA or Microsoft ADPCM).
+std::optional<WavSamples> readWav(const char *path);
 
 } // namespace platform

@@ -132,7 +132,8 @@ void freshWindow(benchmark::State &state)
 // Counts only the time beyond the sound's own length.
 void soundOverhead(benchmark::State &state)
 {
-    const std::optional<platform::WavSamples> sound = platform::readWav(soundPath());
+    const std::optional<platform::WavSamples> sound =
+        platform::readWav(QFile::encodeName(soundPath()).constData());
     if (!sound) {
         state.SkipWithError("the click sound cannot be read");
         return;
@@ -141,20 +142,22 @@ void soundOverhead(benchmark::State &state)
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        platform::Sound::play(soundPath());
+        platform::playSound(soundPath());
         state.SetIterationTime(double(timer.nsecsElapsed()) / NsPerSecond - length);
     }
 }
 
-// The first play starts PortAudio, which looks over every ALSA device: timed on its own.
+// The first play loads the sound module and starts PortAudio, which looks over every ALSA
+// device: timed on its own.
 void reportFirstPlay()
 {
-    const std::optional<platform::WavSamples> sound = platform::readWav(soundPath());
+    const std::optional<platform::WavSamples> sound =
+        platform::readWav(QFile::encodeName(soundPath()).constData());
     if (!sound)
         return;
     QElapsedTimer timer;
     timer.start();
-    platform::Sound::play(soundPath());
+    platform::playSound(soundPath());
     const double extra =
         double(timer.nsecsElapsed()) / NsPerSecond - double(sound->frames()) / sound->rate;
     std::printf("first sound play adds %.2f ms beyond the sound's length\n", extra * MsPerSecond);
@@ -188,7 +191,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QDir::setCurrent(work.path());
-    if (const QString found = platform::Sound::locate(ClickName); !found.isEmpty()) {
+    if (const QString found = platform::locateSound(ClickName); !found.isEmpty()) {
         std::fprintf(stderr, "%s can be found; bead clicks would play it\n", qPrintable(found));
         return 1;
     }
