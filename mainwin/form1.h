@@ -22,7 +22,7 @@ class LineControl;
 // The path of one click on a bead:
 //  1. The mouse button goes down over the bead's picture. Its ImageControl emits mouseDown and
 //     beadGesture(image, Press) runs.
-//  2. platform::Sound plays "click.wav" and returns once it has been heard; the event loop does
+//  2. platform::playSound plays "click.wav" and returns once it has been heard; the event loop does
 //     not run meanwhile, so the release waits until this action is done.
 //  3. board::Board::act applies the bead rule: it writes the deck's and the rod's new values and
 //     names the beads to move, which beadGesture moves by setting their pictures' top edges.

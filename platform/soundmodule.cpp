@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #endif
 
 #include <chrono>
@@ -55,10 +56,17 @@ struct StderrMuted
 };
 #endif
 
-// PortAudio, started at the first sound and stopped when the program ends.
+// PortAudio, started at the first sound and stopped when the program ends. A click must never
+// start a JACK server of its own: JACK is used only when one is running already.
 struct PortAudio
 {
-    PortAudio() : started(Pa_Initialize() == paNoError) {}
+    PortAudio()
+    {
+#ifdef __linux__
+        ::setenv("JACK_NO_START_SERVER", "1", 0);
+#endif
+        started = Pa_Initialize() == paNoError;
+    }
     ~PortAudio()
     {
         if (started)
@@ -67,7 +75,7 @@ struct PortAudio
     PortAudio(const PortAudio &) = delete;
     PortAudio &operator=(const PortAudio &) = delete;
 
-    bool started;
+    bool started = false;
 };
 
 struct StreamCloser

@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    libsndfile1-dev portaudio19-dev libasound2-dev libjack-jackd2-dev
+    libsndfile1-dev portaudio19-dev
     fonts-liberation2
 )
 for option in "$@"; do
