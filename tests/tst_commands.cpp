@@ -53,18 +53,19 @@ static QString outcome(Windows &windows)
 // "Com..." a button; "move" takes the window off the centre; "close" is as through its frame.
 static void act(Form1 *form, const QString &step)
 {
+    QVERIFY2(form, "no main window is left");
     const QStringList words = step.split(u' ');
     if (words[0] == "rod") {
         clickBead(form, words[1].toInt(), board::BeadKind(words[3].toInt() - 1));
     } else if (step.startsWith("Com")) {
         press(form, qPrintable(step));
     } else if (words[0] == "menu") { // resting on New opens its submenu and runs nothing
-        QPointer<Form1> window = form;
         auto *file = form->findChild<QMenu *>(QStringLiteral("File"));
         QAction *newItem = file->actions().first();
         file->popup(form->mapToGlobal(QPoint(0, 0)));
         file->setActiveAction(newItem);
-        QVERIFY(QTest::qWaitFor([&] { return window && newItem->menu()->isVisible(); }));
+        QVERIFY(form->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return newItem->menu()->isVisible(); }));
         QMenu *menu = words[1] == "New" ? file : newItem->menu();
         QAction *item = menu->actions().first();
         QVERIFY(item->isChecked()); // as designed, and it stays so
@@ -83,7 +84,6 @@ static void act(Form1 *form, const QString &step)
 class TestCommands : public QObject
 {
     Q_OBJECT
-
 private slots:
     void initTestCase()
     {
@@ -95,9 +95,8 @@ private slots:
     void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support)")); }
     void cleanup()
     {
-        for (Windows windows; Form1 *form = settle(windows);) // closed ones show no answers
+        for (Windows windows; Form1 *form = settle(windows);) // closed or not
             delete form;
-        heard.clear();
     }
     // Each row runs its steps, each in the last main window opened that is left.
     void commands_data()
@@ -128,6 +127,7 @@ private slots:
     {
         QFETCH(QString, steps);
         QFETCH(QString, expected);
+        heard.clear();
         Windows windows;
         Form1::defaultForm()->showCentred();
         for (const QString &step : steps.split(", ", Qt::SkipEmptyParts))
