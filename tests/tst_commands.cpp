@@ -49,8 +49,8 @@ static QString outcome(Windows &windows)
     return seen.join("; ");
 }
 
-// "rod 7 bead 4" clicks that rod's bead (1 to 5 the lower beads from the bottom, 6 the outer);
-// "Com..." a button; "move" takes the window off the centre; "close" is as through its frame.
+// A step: "rod 7 bead 4" (lower beads 1 to 5 from the bottom, 6 the outer), a button "Com...",
+// "menu New" or "menu Exit", "move" off the centre, "close" as through the frame, or a key.
 static void act(Form1 *form, const QString &step)
 {
     QVERIFY2(form, "no main window is left");

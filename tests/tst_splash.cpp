@@ -26,7 +26,7 @@ private slots:
         QCOMPARE(splash.size(), QSize(504, 286));
         QVERIFY(splash.windowFlags() & Qt::SplashScreen);
         const QPoint centre = splash.screen()->availableGeometry().center();
-        QVERIFY((splash.frameGeometry().center() - centre).manhattanLength() <= 4); // or frame
+        QVERIFY((splash.frameGeometry().center() - centre).manhattanLength() <= 4); // frame aside
         QCOMPARE(at("lblVersion")->property("text").toString(), "Version 1.0.5");
         QCOMPARE(at("lblProductName")->property("text").toString(), "Quillmere");
         // The version grew by a character at load and kept its right edge, the platform line's.
