@@ -1,24 +1,17 @@
 # Sourced by the shell tests: records checks, and drives the real program under X with xdotool.
-
-passed=0
-failed=0
+passed=0 failed=0
 check() { # check "what" actual expected
-    if [[ "$2" == "$3" ]]; then
-        passed=$((passed + 1)); echo "PASS: $1"
-    else
-        failed=$((failed + 1)); echo "FAIL: $1: got '$2', expected '$3'"
-    fi
+    if [[ "$2" == "$3" ]]; then passed=$((passed + 1)); echo "PASS: $1"
+    else failed=$((failed + 1)); echo "FAIL: $1: got '$2', expected '$3'"; fi
 }
-summary() {
-    echo "$passed passed, $failed failed"
-    [[ $failed -eq 0 ]]
-}
+summary() { echo "$passed passed, $failed failed"; [[ $failed -eq 0 ]]; }
 
 caption="Quillmere Version 1.05 - By Corwynne"
 
-# start_program PROGRAM STDERR-FILE: starts the program and waits for its splash; sets $pid.
+# start_program PROGRAM STDERR-FILE: starts the program, adding what it writes on stderr to the
+# file, and waits for its splash; sets $pid.
 start_program() {
-    "$1" 2>"$2" &
+    "$1" 2>>"$2" &
     pid=$!
     timeout 10 xdotool search --sync --onlyvisible --classname quillmere >/dev/null
     sleep 0.3
