@@ -22,7 +22,8 @@ medianOf() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2
 
 echo "== in-process, offscreen (Google Benchmark: median of 5 repetitions)"
 (cd "$work" && QT_QPA_PLATFORM=offscreen "$bench/quillmere_bench" 2>/dev/null) | grep median
-# The first play of a process starts PortAudio: one figure a process, the median of 7.
+# The first play of a process loads the sound module and starts PortAudio: one figure a
+# process, the median of 7.
 first_play=$(for _ in $(seq 7); do
     (cd "$work" && QT_QPA_PLATFORM=offscreen "$bench/quillmere_bench" --benchmark_filter='^$' \
         2>/dev/null) | awk '/^first sound play/ { print $5 }'
