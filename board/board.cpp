@@ -69,6 +69,24 @@ int imageOf(Bead bead)
     return 0;
 }
 
+Bead neighbour(Bead bead, Step step)
+{
+    checkRod(bead.rod);
+    const auto row =
+        int(std::find(TopToBottom.begin(), TopToBottom.end(), bead.kind) - TopToBottom.begin());
+    switch (step) {
+    case Step::Left:
+        return {std::min(bead.rod + 1, RodCount - 1), bead.kind};
+    case Step::Right:
+        return {std::max(bead.rod - 1, 0), bead.kind};
+    case Step::Up:
+        return {bead.rod, TopToBottom[std::max(row - 1, 0)]};
+    case Step::Down:
+        return {bead.rod, TopToBottom[std::min(row + 1, BeadKindCount - 1)]};
+    }
+    return bead;
+}
+
 std::int32_t Board::total() const
 {
     std::int16_t sum = 0;

@@ -54,6 +54,23 @@ constexpr Deck deckOf(BeadKind kind)
     return kind >= BeadKind::Outer ? Deck::Upper : Deck::Lower;
 }
 
+// A rod's seven beads as they stand from the top of the frame to the bottom.
+inline constexpr std::array<BeadKind, BeadKindCount> TopToBottom{
+    BeadKind::Outer,  BeadKind::Inner,  BeadKind::Lower5, BeadKind::Lower4,
+    BeadKind::Lower3, BeadKind::Lower2, BeadKind::Lower1};
+
+// A step of the keyboard focus between beads: Left and Right to the same bead of the rod beside
+// it as seen (rod 14 is the leftmost), Up and Down to the bead above or below it on its rod,
+// across the beam. A step off the edge of the frame stays on the bead.
+enum class Step : std::uint8_t
+{
+    Left,
+    Right,
+    Up,
+    Down
+};
+Bead neighbour(Bead bead, Step step);
+
 // Image numbers run 1..105: lower bead k of rod r is 5r + k, the outer bead 76 + 2r and the
 // inner bead 77 + 2r.
 Bead beadOfImage(int image);

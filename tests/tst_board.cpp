@@ -73,6 +73,32 @@ private slots:
         frame.act(image, Gesture::Press);
         QCOMPARE(afterClick + ", then " + frame.state(0), states);
     }
+    // The arrow keys' steps: Left to the rod on the left as seen, Up and Down along the rod and
+    // across the beam, none off the frame. Faults: a swapped direction, a wrap, a skipped bead.
+    void focusSteps_data()
+    {
+        QTest::addColumn<Bead>("from");
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<Bead>("to");
+        row("Left to the rod on the left", Bead{0, Lower3}, Step::Left, Bead{1, Lower3});
+        row("Left stops at the leftmost rod", Bead{14, Outer}, Step::Left, Bead{14, Outer});
+        row("Right to the rod on the right", Bead{7, Inner}, Step::Right, Bead{6, Inner});
+        row("Right stops at the rightmost rod", Bead{0, Lower1}, Step::Right, Bead{0, Lower1});
+        row("Up from lower bead 5 across the beam", Bead{3, Lower5}, Step::Up, Bead{3, Inner});
+        row("Up from the inner bead to the outer", Bead{3, Inner}, Step::Up, Bead{3, Outer});
+        row("Up stops at the outer bead", Bead{3, Outer}, Step::Up, Bead{3, Outer});
+        row("Down from the inner bead across the beam", Bead{2, Inner}, Step::Down,
+            Bead{2, Lower5});
+        row("Down from lower bead 2 to lower bead 1", Bead{2, Lower2}, Step::Down, Bead{2, Lower1});
+        row("Down stops at lower bead 1", Bead{2, Lower1}, Step::Down, Bead{2, Lower1});
+    }
+    void focusSteps()
+    {
+        QFETCH(Bead, from);
+        QFETCH(Step, step);
+        QFETCH(Bead, to);
+        QCOMPARE(neighbour(from, step), to);
+    }
     // Gestures and lone presses keep the beads nearest the beam at the beam; the values count them.
     void randomGesturesKeepRodsConsistent()
     {
