@@ -6,6 +6,7 @@
 #include "platform/imagecontrol.h"
 #include "platform/windowdesign.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -81,6 +82,17 @@ private:
     bool m_pressedOnFreeArea = false;
 };
 
+// To assistive technology the splash is a dialog, which a screen reader reads out as it appears,
+// its name and then its labels; the logo is a graphic.
+QAccessibleInterface *splashAccessible(const QString &className, QObject *object)
+{
+    if (auto *splash = qobject_cast<FrmSplash *>(object))
+        return new QAccessibleWidget(splash, QAccessible::Dialog);
+    if (className == QLatin1String("platform::ImageControl"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
 // A label sized to its text keeps the edge it is aligned to.
 void fitToText(QLabel *label)
 {
@@ -108,6 +120,8 @@ QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
 FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
 {
     setObjectName(QStringLiteral("FrmSplashWindow"));
+    QAccessible::installFactory(splashAccessible);
+    setAccessibleName(QLatin1String(identity::Title));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
     setFocusPolicy(Qt::StrongFocus);
@@ -131,6 +145,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
     logo->setObjectName(QLatin1String(Logo.name));
     logo->setTwipsGeometry(Logo.left, Logo.top, Logo.width, Logo.height);
     logo->setPicture(QPixmap(QStringLiteral(":/assets/logo.bmp")));
+    logo->setAccessibleName(QLatin1String(identity::Title) + QStringLiteral(" logo"));
 
     std::array<QLabel *, Labels.size()> labels{};
     for (std::size_t i = 0; i < Labels.size(); ++i)

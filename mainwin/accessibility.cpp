@@ -1,24 +1,35 @@
 #include "accessibility.h"
 
-#include "board/board.h"
+#include "beadcontrol.h"
 #include "platform/imagecontrol.h"
+#include "platform/linecontrol.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace mainwin::accessibility {
 
 namespace {
 
-// Marks the labels that hold a rod's value.
+// Marks the labels that hold a rod's value, with the rod's index.
 constexpr const char *RodValueProperty = "quillmereRodValue";
 
 constexpr int RodNumberForPeople = board::RodCount; // rod r is "Rod 15 - r"
 const QString AtTheBeam = QStringLiteral("at the beam");
 const QString AtRest = QStringLiteral("at rest");
+const QString ClickAction = QStringLiteral("click");
+
+QHash<const QObject *, Frame *> &frames()
+{
+    static QHash<const QObject *, Frame *> byClient;
+    return byClient;
+}
 
 QString rodName(int rod)
 {
@@ -38,51 +49,243 @@ QString beadName(const board::Bead &bead)
     }
 }
 
-// A rod label: static text whose value is its text, and empty while the label is hidden.
-class RodValueAccessible : public QAccessibleWidget
+// The group of a rod's bead or label, while its frame lasts.
+QAccessibleInterface *groupOf(const QWidget *member, int rod)
+{
+    const Frame *frame = Frame::of(member->parentWidget());
+    return frame ? frame->rod(rod) : nullptr;
+}
+
+// A bead: a button whose one action does what a click with the mouse does. Any bead can take
+// the focus, though only one of them at a time is a tab stop.
+class BeadAccessible : public QAccessibleWidget
+{
+public:
+    explicit BeadAccessible(BeadControl *bead) : QAccessibleWidget(bead, QAccessible::Button) {}
+
+    QAccessibleInterface *parent() const override
+    {
+        const auto *bead = static_cast<const BeadControl *>(widget());
+        QAccessibleInterface *group = groupOf(bead, board::beadOfImage(bead->image()).rod);
+        return group ? group : QAccessibleWidget::parent();
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        return state;
+    }
+    QStringList actionNames() const override { return {ClickAction, setFocusAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == ClickAction)
+            emit static_cast<BeadControl *>(widget())->activated();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// A rod label: static text whose text is the rod's value while the label is shown, and which
+// has no text while it is hidden. Its name tells the value too, as a label's does, but only while
+// it is shown: "Rod 3 value 7", and "Rod 3 value" while hidden.
+class RodValueAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit RodValueAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText)
     {}
 
+    QAccessibleInterface *parent() const override
+    {
+        QAccessibleInterface *group =
+            groupOf(widget(), widget()->property(RodValueProperty).toInt());
+        return group ? group : QAccessibleWidget::parent();
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface && !shown().isEmpty())
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text kind) const override
     {
-        if (kind != QAccessible::Value)
-            return QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && !shown().isEmpty())
+            return widget()->accessibleName() + u' ' + shown();
+        return kind == QAccessible::Value ? shown() : QAccessibleWidget::text(kind);
+    }
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+
+private:
+    QString shown() const
+    {
         const auto *label = static_cast<const QLabel *>(widget());
         return label->isHidden() ? QString() : label->text();
     }
 };
 
-QAccessibleInterface *rodValueFactory(const QString &, QObject *object)
+// The client area: the rods as groups, then the controls that belong to no rod and are not
+// lines, from the top down, then the announcer.
+class ClientAccessible : public QAccessibleWidget
 {
-    auto *label = qobject_cast<QLabel *>(object);
-    if (label == nullptr || !label->property(RodValueProperty).toBool())
+public:
+    explicit ClientAccessible(QWidget *client) : QAccessibleWidget(client, QAccessible::Client) {}
+
+    QAccessibleInterface *child(int index) const override { return children().value(index); }
+    int childCount() const override { return int(children().size()); }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(children().indexOf(child));
+    }
+
+private:
+    QList<QAccessibleInterface *> children() const
+    {
+        const Frame *frame = Frame::of(widget());
+        if (frame == nullptr)
+            return {};
+        QList<QWidget *> controls;
+        for (QObject *object : widget()->children()) {
+            if (object->isWidgetType() && !qobject_cast<BeadControl *>(object) &&
+                !qobject_cast<platform::LineControl *>(object) &&
+                !object->property(RodValueProperty).isValid())
+                controls << static_cast<QWidget *>(object);
+        }
+        std::stable_sort(controls.begin(), controls.end(), [](QWidget *a, QWidget *b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QList<QAccessibleInterface *> children;
+        for (int rod = board::RodCount - 1; rod >= 0; --rod)
+            children << frame->rod(rod);
+        for (QWidget *control : controls)
+            children << QAccessible::queryAccessibleInterface(control);
+        return children << frame->announcer();
+    }
+};
+
+// An object that is no widget: the group of rod `rod`, with the rod's beads from the top of the
+// frame down and its value label, or, for rod -1, the announcer: a notification, never seen,
+// whose name is the last message.
+class Part : public QAccessibleInterface
+{
+public:
+    Part(const Frame &frame, int rod) : m_frame(frame), m_rod(rod) {}
+
+    bool isValid() const override { return true; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_frame.client()->window()->windowHandle(); }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_frame.client());
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (index == board::BeadKindCount)
+            return QAccessible::queryAccessibleInterface(m_frame.label(m_rod));
+        return QAccessible::queryAccessibleInterface(
+            m_frame.bead({m_rod, board::TopToBottom[index]}));
+    }
+    int childCount() const override { return m_rod < 0 ? 0 : board::BeadKindCount + 1; }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (int index = 0; index < childCount(); ++index) {
+            if (this->child(index) == child)
+                return index;
+        }
+        return -1;
+    }
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int index = 0; index < childCount(); ++index) {
+            if (child(index)->rect().contains(x, y))
+                return child(index);
+        }
         return nullptr;
-    return new RodValueAccessible(label);
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name)
+            return {};
+        return m_rod < 0 ? message : rodName(m_rod);
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        QRect united;
+        for (int index = 0; index < childCount(); ++index)
+            united |= child(index)->rect();
+        return united;
+    }
+    QAccessible::Role role() const override
+    {
+        return m_rod < 0 ? QAccessible::Notification : QAccessible::Grouping;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = m_rod < 0;
+        return state;
+    }
+
+    QString message;
+
+private:
+    const Frame &m_frame;
+    int m_rod;
+};
+
+QAccessibleInterface *factory(const QString &, QObject *object)
+{
+    if (auto *bead = qobject_cast<BeadControl *>(object))
+        return new BeadAccessible(bead);
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->property(RodValueProperty).isValid())
+        return new RodValueAccessible(label);
+    if (Frame::of(object))
+        return new ClientAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+// Drops the accessible object that a widget got before it was known to the factory: the next
+// query makes the factory's.
+template <typename Accessible> void renew(QObject *object)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    if (dynamic_cast<Accessible *>(accessible) == nullptr)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
 }
 
 void nameRodLabel(QLabel *label, int rod)
 {
     label->setAccessibleName(rodName(rod) + QStringLiteral(" value"));
-    label->setProperty(RodValueProperty, true);
-    // The label may already have the accessible object every label gets, made when it was
-    // given its first text; it is dropped so that the next query makes a rod label's.
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
-    if (dynamic_cast<RodValueAccessible *>(accessible) == nullptr)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessible));
+    label->setProperty(RodValueProperty, rod);
+    renew<RodValueAccessible>(label);
 }
 
 } // namespace
 
 void nameControls(const Controls &controls)
 {
-    QAccessible::installFactory(rodValueFactory);
-    for (int image = 1; image <= board::ImageCount; ++image) {
-        platform::ImageControl *bead = controls.beads[image - 1];
-        bead->setAccessibleName(beadName(board::beadOfImage(image)));
-        describeBead(bead, image);
-    }
+    QAccessible::installFactory(factory);
+    for (int image = 1; image <= board::ImageCount; ++image)
+        describeBead(controls.beads[image - 1], image);
     for (int rod = 0; rod < board::RodCount; ++rod)
         nameRodLabel(controls.rodLabels[rod], rod);
     for (QPushButton *button : controls.buttons)
@@ -96,22 +299,89 @@ void nameControls(const Controls &controls)
 
 void describeBead(platform::ImageControl *bead, int image)
 {
-    const board::BeadKind kind = board::beadOfImage(image).kind;
-    const bool atBeam = bead->top() == board::topOf(kind, board::Place::Counted);
-    const QString description = atBeam ? AtTheBeam : AtRest;
-    if (bead->accessibleDescription() != description)
-        bead->setAccessibleDescription(description);
+    const board::Bead which = board::beadOfImage(image);
+    const bool atBeam = bead->top() == board::topOf(which.kind, board::Place::Counted);
+    const QString name = beadName(which) + QStringLiteral(", ") + (atBeam ? AtTheBeam : AtRest);
+    if (bead->accessibleName() != name)
+        bead->setAccessibleName(name);
 }
 
 void showRodValue(QLabel *label, const QString &text)
 {
-    if (label->text() == text)
+    const QString before = label->text();
+    if (before == text)
         return;
     label->setText(text);
     if (label->isHidden())
         return;
-    QAccessibleValueChangeEvent event(label, text);
+    QAccessibleEvent renamed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleTextUpdateEvent event(label, 0, before, text);
     QAccessible::updateAccessibility(&event);
+}
+
+void showRodLabel(QLabel *label, bool shown)
+{
+    label->setVisible(shown);
+    QAccessibleEvent renamed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+Frame::Frame(QWidget *client, const Beads &beads, const Labels &labels)
+    : m_client(client), m_beads(beads), m_labels(labels)
+{
+    QAccessible::installFactory(factory);
+    frames().insert(client, this);
+    renew<ClientAccessible>(client);
+    for (int rod = 0; rod < board::RodCount; ++rod)
+        m_rods[rod] = QAccessible::registerAccessibleInterface(new Part(*this, rod));
+    m_announcer = QAccessible::registerAccessibleInterface(new Part(*this, -1));
+}
+
+Frame::~Frame()
+{
+    frames().remove(m_client);
+    for (QAccessible::Id id : m_rods)
+        QAccessible::deleteAccessibleInterface(id);
+    QAccessible::deleteAccessibleInterface(m_announcer);
+}
+
+Frame *Frame::of(const QObject *client)
+{
+    return frames().value(client);
+}
+
+platform::ImageControl *Frame::bead(board::Bead bead) const
+{
+    return m_beads[board::imageOf(bead) - 1];
+}
+
+QAccessibleInterface *Frame::rod(int rod) const
+{
+    return QAccessible::accessibleInterface(m_rods[rod]);
+}
+
+QAccessibleInterface *Frame::announcer() const
+{
+    return QAccessible::accessibleInterface(m_announcer);
+}
+
+void Frame::announce(const QString &message)
+{
+    static_cast<Part *>(announcer())->message = message;
+    QAccessibleEvent named(announcer(), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(announcer(), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void Frame::announceBead(int image)
+{
+    const int rod = board::beadOfImage(image).rod;
+    QString message = m_beads[image - 1]->accessibleName();
+    if (!m_labels[rod]->isHidden())
+        message += QStringLiteral(". %1 value %2").arg(rodName(rod), m_labels[rod]->text());
+    announce(message);
 }
 
 } // namespace mainwin::accessibility

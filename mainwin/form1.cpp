@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "accessibility.h"
+#include "beadcontrol.h"
 #include "form1layout.h"
 #include "platform/fonts.h"
 #include "platform/imagecontrol.h"
@@ -33,6 +34,15 @@ namespace {
 
 const QString ClickSound = QStringLiteral("click.wav");
 const QString TooLargeForBase16 = QStringLiteral("The number is too large to show in base 16.");
+
+// What the commands tell a screen reader.
+const QString AnswersHidden = QStringLiteral("Answers hidden");
+const QString AnswersShown = QStringLiteral("Answers shown");
+const QString ReadOutInBase10 = QStringLiteral("Read-out in base 10");
+const QString ReadOutInBase16 = QStringLiteral("Read-out in base 16");
+
+// The frame's tab stop at first: the lower bead next to the beam on the leftmost rod.
+constexpr board::Bead FirstTabStop{board::RodCount - 1, board::BeadKind::Lower5};
 
 QPointer<Form1> &defaultInstance()
 {
@@ -125,6 +135,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     auto *client = new ClientArea(rgb(layout::BackColour), this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
+    m_accessible = std::make_unique<accessibility::Frame>(client, m_images, m_Label1);
 
     const Lines lines = buildFrame(client);
     buildBeads(client);
@@ -199,7 +210,7 @@ void Form1::buildBeads(QWidget *client)
     const QPixmap upper = beadPicture(QStringLiteral(":/assets/upperbead.ico"));
     for (int image = 1; image <= board::ImageCount; ++image) {
         const board::Bead bead = board::beadOfImage(image);
-        auto *control = new platform::ImageControl(client);
+        auto *control = new BeadControl(image, client);
         control->setObjectName(QStringLiteral("Image%1").arg(image));
         control->setPicture(board::deckOf(bead.kind) == board::Deck::Lower ? lower : upper);
         control->setTwipsGeometry(board::beadLeft(bead.rod),
@@ -209,6 +220,12 @@ void Form1::buildBeads(QWidget *client)
                 [this, image] { beadGesture(image, board::Gesture::Press); });
         connect(control, &platform::ImageControl::clicked, this,
                 [this, image] { beadGesture(image, board::Gesture::Click); });
+        connect(control, &BeadControl::activated, this, [this, image] { clickBead(image); });
+        connect(control, &BeadControl::focused, this, [this, image] { setTabStopBead(image); });
+        connect(control, &BeadControl::stepped, this, [this, image](board::Step step) {
+            const board::Bead next = board::neighbour(board::beadOfImage(image), step);
+            m_images[board::imageOf(next) - 1]->setFocus(Qt::OtherFocusReason);
+        });
         m_images[image - 1] = control;
     }
 }
@@ -313,16 +330,40 @@ void Form1::applyStackingAndTabOrder(const Lines &lines,
             control->setFocus();
         previous = control;
     }
+    setTabStopBead(board::imageOf(FirstTabStop));
+}
+
+void Form1::setTabStopBead(int image)
+{
+    if (m_tabStopBead != 0)
+        m_images[m_tabStopBead - 1]->setFocusPolicy(Qt::NoFocus);
+    m_tabStopBead = image;
+    m_images[image - 1]->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(m_TextBin, m_images[image - 1]);
 }
 
 void Form1::beadGesture(int image, board::Gesture gesture)
 {
     platform::playSound(ClickSound);
+    const int rod = board::beadOfImage(image).rod;
+    const float top = m_images[image - 1]->top();
+    const std::int16_t rodValue = m_board.RodValue(rod);
     for (const board::BeadMove &move : m_board.act(image, gesture)) {
         m_images[move.image - 1]->setTop(move.top);
         accessibility::describeBead(m_images[move.image - 1], move.image);
     }
     BaseView();
+    // A press that leaves the bead for a click to move has nothing to tell yet.
+    if (m_images[image - 1]->top() != top || m_board.RodValue(rod) != rodValue)
+        m_accessible->announceBead(image);
+}
+
+void Form1::clickBead(int image)
+{
+    const float top = m_images[image - 1]->top();
+    beadGesture(image, board::Gesture::Press);
+    if (m_images[image - 1]->top() == top)
+        beadGesture(image, board::Gesture::Click);
 }
 
 void Form1::showBase16(bool base16)
@@ -369,12 +410,15 @@ bool Form1::HexView()
 void Form1::ComBase_Click()
 {
     BaseView();
+    m_accessible->announce(ReadOutInBase10);
 }
 
 void Form1::ComHex_Click()
 {
-    if (HexView())
-        m_TextBin->setText(platform::hexText(m_TextValue));
+    if (!HexView())
+        return;
+    m_TextBin->setText(platform::hexText(m_TextValue));
+    m_accessible->announce(ReadOutInBase16);
 }
 
 void Form1::ComReset_Click()
@@ -393,17 +437,19 @@ void Form1::New_Click(int /*index*/)
 void Form1::setAnswersVisible(bool visible)
 {
     for (int answerIndex = 0; answerIndex < board::RodCount; ++answerIndex)
-        m_Label1[answerIndex]->setVisible(visible);
+        accessibility::showRodLabel(m_Label1[answerIndex], visible);
 }
 
 void Form1::ComHide_Click()
 {
     setAnswersVisible(false);
+    m_accessible->announce(AnswersHidden);
 }
 
 void Form1::ComView_Click()
 {
     setAnswersVisible(true);
+    m_accessible->announce(AnswersShown);
 }
 
 void Form1::ComExit_Click()

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -15,6 +16,9 @@ namespace platform {
 class ImageControl;
 class LineControl;
 } // namespace platform
+namespace mainwin::accessibility {
+class Frame;
+}
 
 // The main window: the counting frame, the read-out of its rod values and total, and the
 // commands.
@@ -31,6 +35,11 @@ class LineControl;
 //  5. The button comes up. Only a picture that is still under the pointer, one that step 3 left
 //     in place, emits clicked, and steps 2 to 4 run again with Gesture::Click: the bead and every
 //     bead between it and the beam go to the beam.
+//  6. A screen reader hears where the bead now stands and, unless the answers are hidden, the
+//     rod's value (accessibility::Frame::announceBead).
+// Space, Enter or Return on the bead with the focus, and the bead's accessible "click" action,
+// take the same path: step 1 comes from BeadControl::activated instead of the mouse, and step 5
+// follows if step 3 has left the bead where it stood.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -81,12 +90,18 @@ private:
                                   const std::array<QPushButton *, 6> &buttonsInTabOrder);
 
     void beadGesture(int image, board::Gesture gesture);
+    // What a click on a bead does, for the keyboard and for assistive technology: the press
+    // action, then the click action if the bead still stands where it stood.
+    void clickBead(int image);
+    // The bead that takes the focus when the frame is tabbed into; the other beads take none.
+    void setTabStopBead(int image);
     void setAnswersVisible(bool visible);
     // The one writer of the rod labels; assistive technology hears of the values that change.
     void writeRodValues(bool base16);
     void showBase16(bool base16);
 
     board::Board m_board;
+    int m_tabStopBead = 0;
     std::int32_t m_TextValue = 0;
 
     std::array<platform::ImageControl *, board::ImageCount> m_images{};
@@ -100,4 +115,6 @@ private:
     QPushButton *m_ComBase = nullptr;
     QPushButton *m_ComReset = nullptr;
     QPushButton *m_ComExit = nullptr;
+    // Goes before the controls: it speaks of them to assistive technology.
+    std::unique_ptr<mainwin::accessibility::Frame> m_accessible;
 };

@@ -162,6 +162,46 @@ private slots:
         QCOMPARE(rodLabel(&form, rod)->text(), QString::number(lower + 5 * upper));
     }
 
+    // Keys: Tab missing the frame or its first bead, an arrow astray, Space, Enter or Return not
+    // pressing then clicking as the mouse does, a key the bead does not use swallowed; a bead
+    // clicked taking the focus; a focused bead without a ring, or one left when the focus goes.
+    void keyboard_data()
+    {
+        addColumns<QString, QString, QString>("keys", "focus", "rod1"); // rod1: Label1(14) as seen
+        row("Tab after the total enters the frame", "Tab*6", "Image75", "0");
+        row("Shift+Tab from View Answers comes to the frame", "Shift+Tab", "Image75", "0");
+        row("Tab from the frame goes on to View Answers", "Tab*7", "ComView", "0");
+        row("Left stops at the edge, Right goes to Rod 2", "Tab*6 Left Right", "Image70", "0");
+        row("Up crosses the beam and stops at the outer bead", "Tab*6 Up*3", "Image104", "0");
+        row("Down stops at lower bead 1", "Tab*6 Down*5", "Image71", "0");
+        row("Space brings a bead at rest, and those above", "Tab*6 Down*2 Space", "Image73", "3");
+        row("Space sends a bead back, and those below", "Tab*6 Down*2 Space*2", "Image73", "2");
+        row("Enter and Return act as Space", "Tab*6 Up Enter Down Return", "Image75", "6");
+        row("Alt+H hides the answers from a bead too", "Tab*6 Alt+H", "Image75", "");
+        row("a bead clicked with the mouse takes no focus", "Click", "ComView", "1");
+    }
+    void keyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, focus);
+        QFETCH(QString, rod1);
+        Form1 form;
+        QVERIFY(opened(form));
+        for (const QString &key : keys.split(' ')) { // a key, times a count: "Tab*6"
+            const QKeyCombination pressed = QKeySequence(key.section('*', 0, 0))[0];
+            for (int i = key.contains('*') ? key.section('*', 1).toInt() : 1; i > 0; --i)
+                key == "Click" ? clickBead(&form, 14, Lower5)
+                               : QTest::keyClick(form.focusWidget(), pressed.key(),
+                                                 pressed.keyboardModifiers());
+        }
+        QCOMPARE(form.focusWidget()->objectName(), focus);
+        QTRY_COMPARE(rodLabel(&form, 14)->isVisible() ? rodLabel(&form, 14)->text() : "", rod1);
+        const auto frame = [&] { return form.centralWidget()->grab({0, 0, 536, 434}).toImage(); };
+        const QImage ringed = frame();
+        form.findChild<QWidget *>("ComView")->setFocus(); // the ring goes with the focus
+        QCOMPARE(frame() != ringed, focus.startsWith("Image"));
+    }
+
     // The read-out in the wrong base or a number misread. Every rod at 15 reads 225; a number
     // pasted into the total shows in base 16, except one too large for 32 bits, which stays as
     // typed with a box; "&Base 10" brings back the decimal total.
