@@ -16,6 +16,7 @@ for option in "$@"; do
     --tests)
         packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
             desktop-file-utils appstream dpkg-dev file
+            dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # the screen-reader client test
             clang-14 libclang-rt-14-dev) # the fuzz preset: clang++-14 and libFuzzer
         ;;
     --bench) packages+=(libbenchmark-dev xvfb xauth xdotool python3-xlib) ;;

@@ -1,0 +1,78 @@
+"""The running program as a screen reader finds it through AT-SPI: the splash, the tree of the main
+window, a bead moved through its accessible action and by keyboard alone, the rod values and the
+total read back, and nothing of the rod values while the answers are hidden."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+failed = 0
+R, B = "at rest", "at the beam"
+
+def check(what, actual, expected):
+    global failed
+    failed += actual != expected
+    print(f"PASS: {what}" if actual == expected else f"FAIL: {what}: {actual!r}, not {expected!r}")
+
+def find(root, test):  # the first object below root that passes test, or that has test as name
+    for _ in range(50):  # the program may still be starting
+        if found := pyatspi.findDescendant(root, test if callable(test) else lambda a: a.name == test):
+            return found
+        time.sleep(0.1)
+    raise LookupError(test)
+
+def act(name):  # the first action of the named object
+    find(app, name).queryAction().doAction(0)
+    time.sleep(0.5)
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True)
+    time.sleep(0.5)
+
+def rod(number):  # the names in a rod's group: its beads top to bottom and its label
+    return [a.name for a in find(app, f"Rod {number}")]
+
+def beads(number, value, *places):
+    kinds = ["upper outer bead", "upper inner bead"] + [f"lower bead {k}" for k in range(5, 0, -1)]
+    return [f"Rod {number}, {k}, {p}" for k, p in zip(kinds, places)] + [f"Rod {number} value {value}"]
+
+def readout(number):  # a rod label's text, None when it has none, and the total
+    try:
+        text = find(app, f"Rod {number}")[7].queryText().getText(0, -1)
+    except Exception:
+        text = None
+    return text, find(app, "Total").queryText().getText(0, -1)
+
+app = find(pyatspi.Registry.getDesktop(0), "Quillmere")
+splash = find(app, lambda a: a.getRole() == pyatspi.ROLE_DIALOG)
+check("the splash is a dialog named Quillmere, its logo a named picture",
+      (splash.name, find(splash, "Quillmere logo").getRoleName()), ("Quillmere", "image"))
+key("a")
+client = find(app, "Rod 1").parent
+check("rods are groups, left to right", [a.name for a in client][:15], [f"Rod {n}" for n in range(1, 16)])
+check("no lines, and only the announcer has no name", [a.getRoleName() for a in client if not a.name],
+      ["notification"])
+check("a rod's beads and label", rod(1), beads(1, 0, *[R] * 7))
+act("Rod 15, lower bead 3, at rest")
+check("the click action", (rod(15), readout(15)), (beads(15, 3, R, R, B, B, B, R, R), ("3", "3")))
+
+focused = lambda: find(app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED)).name
+news = lambda: find(app, lambda a: a.getRole() == pyatspi.ROLE_NOTIFICATION).name
+check("first focus", focused(), "View Answers")
+key(*["Tab"] * 6)
+check("Tab after the total enters the frame", focused(), "Rod 1, lower bead 5, at rest")
+key("Left", "Right", "Down")
+check("arrows: none past the left edge, right, down", focused(), "Rod 2, lower bead 4, at rest")
+key("space")
+check("Space keeps the focus on the bead", focused(), "Rod 2, lower bead 4, at the beam")
+check("Space moves beads", (rod(2), readout(2)), (beads(2, 2, R, R, B, B, R, R, R), ("2", "5")))
+check("what is announced", news(), "Rod 2, lower bead 4, at the beam. Rod 2 value 2")
+act("Hide Answers")
+key("space")
+check("hidden answers", (rod(2)[7], readout(2), news()),
+      ("Rod 2 value", (None, "4"), "Rod 2, lower bead 4, at rest"))
+act("View Answers")
+check("answers shown again", (rod(2)[7], readout(2)), ("Rod 2 value 1", ("1", "4")))
+print(f"{failed} failed")
+sys.exit(failed != 0)
