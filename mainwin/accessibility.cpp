@@ -283,7 +283,6 @@ void nameRodLabel(QLabel *label, int rod)
 
 void nameControls(const Controls &controls)
 {
-    QAccessible::installFactory(factory);
     for (int image = 1; image <= board::ImageCount; ++image)
         describeBead(controls.beads[image - 1], image);
     for (int rod = 0; rod < board::RodCount; ++rod)

@@ -115,6 +115,6 @@ private:
     QPushButton *m_ComBase = nullptr;
     QPushButton *m_ComReset = nullptr;
     QPushButton *m_ComExit = nullptr;
-    // Goes before the controls: it speaks of them to assistive technology.
+    // Speaks of the controls to assistive technology, so it goes before they do.
     std::unique_ptr<mainwin::accessibility::Frame> m_accessible;
 };
