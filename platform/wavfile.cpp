@@ -31,6 +31,8 @@ constexpr std::array Encodings{
 // The start of a RIFF file: its tag ("RIFX" when its numbers are big-endian), the length of the
 // rest, and its form.
 constexpr std::size_t HeadSize = 12;
+// Each chunk after it: its name and the length of its contents.
+constexpr std::int64_t ChunkHeadSize = 8;
 // libsndfile's log of how it read a header holds no more than this.
 constexpr int LogSize = 2048;
 
@@ -44,10 +46,21 @@ struct SoundFileCloser
 };
 using SoundFilePtr = std::unique_ptr<SNDFILE, SoundFileCloser>;
 
+// A 32-bit number of a RIFF file, little-endian, or big-endian in a RIFX file.
+std::int64_t number32(const unsigned char *bytes, bool bigEndian)
+{
+    std::int64_t number = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        number |= std::int64_t{bytes[i]} << (8 * (bigEndian ? 3 - i : i));
+    return number;
+}
+
 // libsndfile tries every format it knows on the file it is given, and the MPEG decoder behind it
 // reports damage on stderr while it merely looks: only a RIFF or RIFX file of form WAVE gets that
 // far, and only when the file is as long as its RIFF header says (libsndfile would play what
-// there is of a file cut short).
+// there is of a file cut short). libsndfile also reads every chunk by the length the chunk
+// claims, and a list of tags that claims more than the file holds keeps it busy for minutes: each
+// chunk, padded to an even length, must end within the file.
 bool wholeWave(const char *path)
 {
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
@@ -59,11 +72,21 @@ bool wholeWave(const char *path)
         return std::string_view(reinterpret_cast<const char *>(head.data()) + at, 4);
     };
     const bool bigEndian = text(0) == "RIFX";
-    std::int64_t rest = 0; // the length of the file after the first eight bytes, as written
-    for (std::size_t i = 0; i < 4; ++i)
-        rest |= std::int64_t{head[4 + i]} << (8 * (bigEndian ? 3 - i : i));
-    return (text(0) == "RIFF" || bigEndian) && text(8) == "WAVE" &&
-           8 + rest <= std::ftell(file.get());
+    const std::int64_t size = std::ftell(file.get());
+    if (!(text(0) == "RIFF" || bigEndian) || text(8) != "WAVE" ||
+        8 + number32(&head[4], bigEndian) > size)
+        return false;
+    std::array<unsigned char, ChunkHeadSize> chunk{};
+    for (std::int64_t at = HeadSize; at + ChunkHeadSize <= size;) {
+        if (std::fseek(file.get(), long(at), SEEK_SET) != 0 ||
+            std::fread(chunk.data(), 1, ChunkHeadSize, file.get()) != ChunkHeadSize)
+            return false;
+        const std::int64_t length = number32(&chunk[4], bigEndian);
+        at += ChunkHeadSize + length + length % 2;
+        if (at > size + length % 2)
+            return false;
+    }
+    return true;
 }
 
 // What libsndfile made of the file: a WAV sound, in an encoding it decodes itself.
