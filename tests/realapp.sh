@@ -76,11 +76,13 @@ check "Ctrl+Plus three times: 200 percent" "$(client)" 1264x868
 zoom=200 && click_at $((7200 + 247)) $((4440 + 247)) # rod 0, lower bead 3
 xdotool key F11 && sleep 0.5
 check "F11 fills the screen" "$(client)" "1280x$((1024 - bar))"
+xdotool mousemove $((8 + 6967 * 2 / 15)) $((bar + (1024 - bar - 868) / 2 + 4687 * 2 / 15)) click 1
+sleep 0.2 # that was rod 1, lower bead 3, at 200 percent centred on the screen
 xdotool key Escape && sleep 0.5
 check "Esc returns to 200 percent" "$(client)" 1264x868
 xdotool key ctrl+0 && sleep 0.5
 zoom=100 && check "Ctrl+0 restores the designed size" "$(client)" 632x434
-check "the bead clicked at 200 percent moved" "$(total)" 3
+check "the beads clicked at 200 percent and full screen moved" "$(total)" 6
 kill "$pid"
 check "nothing on stderr, in each run" "$(grep -v XDG_RUNTIME_DIR "$errors")" ""
 rm -f "$errors"
