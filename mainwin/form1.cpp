@@ -378,6 +378,7 @@ void Form1::addClassroomKeys()
     key({Qt::CTRL | Qt::Key_0}, [this] { setZoom(100); });
     key({Qt::Key_F11}, [this] { toggleFullScreen(); });
     key({Qt::CTRL | Qt::Key_M}, [] { platform::setQuiet(!platform::isQuiet()); });
+    // Esc leaves full screen, except while the total has the focus: there it is the typist's.
     m_leaveFullScreen = key({Qt::Key_Escape}, [this] {
         if (focusWidget() != m_TextBin)
             toggleFullScreen();
