@@ -49,8 +49,9 @@ void BeadControl::paintEvent(QPaintEvent *event)
         return;
     const QRegion outline = mask().isEmpty() ? QRegion(rect()) : mask();
     QRegion inside = outline;
+    const int ring = qRound(float(RingWidth * zoom()) / 100);
     for (const QPoint shift :
-         {QPoint(RingWidth, 0), QPoint(-RingWidth, 0), QPoint(0, RingWidth), QPoint(0, -RingWidth)})
+         {QPoint(ring, 0), QPoint(-ring, 0), QPoint(0, ring), QPoint(0, -ring)})
         inside &= outline.translated(shift);
     QPainter painter(this);
     painter.setClipRegion(outline - inside);

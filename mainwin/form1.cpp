@@ -13,6 +13,7 @@
 #include "platform/twips.h"
 #include "platform/windowdesign.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,9 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -64,16 +68,25 @@ const QIcon &sharedWindowIcon()
     return icon;
 }
 
-// Bead pictures are 32 x 32 and stretched to their 495-twip square, 33 pixels.
-QPixmap beadPicture(const QString &path)
+// Bead pictures are 32 x 32 and stretched to their 495-twip square, 33 pixels at 100 percent,
+// pixel for pixel (nearest neighbour) at every zoom, so their edges stay sharp.
+QPixmap beadPicture(const QString &path, int percent = 100)
 {
+    const int side = pixels(float(board::BeadSize), percent);
+    const QString key = percent == 100 ? path : path + QString::number(side);
     QPixmap picture;
-    if (!QPixmapCache::find(path, &picture)) {
-        const int side = pixels(board::BeadSize);
+    if (!QPixmapCache::find(key, &picture)) {
         picture = QPixmap(path).scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        QPixmapCache::insert(path, picture);
+        QPixmapCache::insert(key, picture);
     }
     return picture;
+}
+
+QString beadPicturePath(int image)
+{
+    return board::deckOf(board::beadOfImage(image).kind) == board::Deck::Lower
+               ? QStringLiteral(":/assets/lowerbead.ico")
+               : QStringLiteral(":/assets/upperbead.ico");
 }
 
 // Labels are opaque, single-line and of fixed size, their text at the top left.
@@ -146,6 +159,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
                                                m_ComExit, m_ComHex,  m_ComBase};
     applyStackingAndTabOrder(lines, buttons);
     accessibility::nameControls({m_images, m_Label1, buttons, m_LabBase, m_LabHex, m_TextBin});
+    addClassroomKeys();
 
     // The controls keep their places whatever the window's size: a smaller window cuts them off
     // at the right and bottom.
@@ -206,13 +220,11 @@ Form1::Lines Form1::buildFrame(QWidget *client)
 
 void Form1::buildBeads(QWidget *client)
 {
-    const QPixmap lower = beadPicture(QStringLiteral(":/assets/lowerbead.ico"));
-    const QPixmap upper = beadPicture(QStringLiteral(":/assets/upperbead.ico"));
     for (int image = 1; image <= board::ImageCount; ++image) {
         const board::Bead bead = board::beadOfImage(image);
         auto *control = new BeadControl(image, client);
         control->setObjectName(QStringLiteral("Image%1").arg(image));
-        control->setPicture(board::deckOf(bead.kind) == board::Deck::Lower ? lower : upper);
+        control->setPicture(beadPicture(beadPicturePath(image)));
         control->setTwipsGeometry(board::beadLeft(bead.rod),
                                   board::topOf(bead.kind, board::Place::Rest), board::BeadSize,
                                   board::BeadSize);
@@ -342,9 +354,125 @@ void Form1::setTabStopBead(int image)
     setTabOrder(m_TextBin, m_images[image - 1]);
 }
 
+void Form1::addClassroomKeys()
+{
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{m_ComHide, m_ComView, m_ComHex, m_ComBase, m_ComReset,
+                                          m_ComExit, m_LabBase, m_LabHex, m_TextBin})
+        m_designed.push_back(
+            {control, control->geometry(),
+             control->testAttribute(Qt::WA_SetFont) ? control->font().pixelSize() : 0});
+    for (QLabel *label : m_Label1)
+        m_designed.push_back({label, label->geometry(), label->font().pixelSize()});
+
+    // Window shortcuts, not menu items: the menu stays as it is designed.
+    const auto key = [this](std::initializer_list<QKeySequence> keys, auto run) {
+        auto *action = new QAction(this);
+        action->setShortcuts(QList<QKeySequence>(keys));
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        return action;
+    };
+    key({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [this] { zoomBy(1); });
+    key({Qt::CTRL | Qt::Key_Minus}, [this] { zoomBy(-1); });
+    key({Qt::CTRL | Qt::Key_0}, [this] { setZoom(100); });
+    key({Qt::Key_F11}, [this] { toggleFullScreen(); });
+    key({Qt::CTRL | Qt::Key_M}, [] { platform::setQuiet(!platform::isQuiet()); });
+    // Esc leaves full screen, except while the total has the focus: there it is the typist's.
+    m_leaveFullScreen = key({Qt::Key_Escape}, [this] {
+        if (focusWidget() != m_TextBin)
+            toggleFullScreen();
+    });
+    m_leaveFullScreen->setEnabled(false);
+}
+
+void Form1::applyZoom(int percent, QPoint origin)
+{
+    m_zoom = percent;
+    const auto scaled = [percent](int length) { return qRound(float(length * percent) / 100); };
+    QWidget *client = centralWidget();
+    QFont font = platform::designFont(layout::DefaultFont);
+    font.setPixelSize(scaled(font.pixelSize()));
+    client->setFont(font);
+    for (const Designed &designed : m_designed) {
+        const QRect &at = designed.place;
+        designed.control->setGeometry(origin.x() + scaled(at.x()), origin.y() + scaled(at.y()),
+                                      scaled(at.width()), scaled(at.height()));
+        if (designed.fontPixels != 0) {
+            font = designed.control->font();
+            font.setPixelSize(scaled(designed.fontPixels));
+            designed.control->setFont(font);
+        }
+    }
+    for (QObject *child : client->children()) {
+        if (auto *line = qobject_cast<platform::LineControl *>(child))
+            line->setZoom(percent, origin);
+    }
+    for (int image = 1; image <= board::ImageCount; ++image) {
+        m_images[image - 1]->setZoom(percent, origin);
+        m_images[image - 1]->setPicture(beadPicture(beadPicturePath(image), percent));
+    }
+}
+
+void Form1::setZoom(int percent)
+{
+    if (m_fullScreen)
+        return;
+    applyZoom(percent, {});
+    // The window fits the zoomed content, within the screen.
+    const QRect screenArea = screen()->availableGeometry();
+    QRect wanted(geometry().topLeft(), QSize(pixels(float(layout::ClientWidth), percent),
+                                             pixels(float(layout::ClientHeight), percent) +
+                                                 menuBar()->sizeHint().height())
+                                           .boundedTo(screenArea.size()));
+    wanted.moveRight(std::min(wanted.right(), screenArea.right()));
+    wanted.moveBottom(std::min(wanted.bottom(), screenArea.bottom()));
+    setGeometry(wanted);
+}
+
+void Form1::zoomBy(int steps)
+{
+    const auto at = std::find(ZoomSteps.begin(), ZoomSteps.end(), m_zoom) - ZoomSteps.begin();
+    setZoom(ZoomSteps[std::size_t(std::clamp<long>(at + steps, 0, ZoomSteps.size() - 1))]);
+}
+
+void Form1::toggleFullScreen()
+{
+    // The window system may not confirm the state (no window manager): the window keeps its own.
+    m_fullScreen = !m_fullScreen;
+    if (!m_fullScreen) {
+        m_leaveFullScreen->setEnabled(false);
+        showNormal();
+        setGeometry(m_windowedGeometry);
+        applyZoom(m_windowedZoom, {});
+        activateWindow();
+        return;
+    }
+    m_windowedZoom = m_zoom;
+    m_windowedGeometry = geometry();
+    m_leaveFullScreen->setEnabled(true);
+    const QRect screenArea = screen()->geometry();
+    showFullScreen();
+    setGeometry(screenArea);
+    activateWindow();
+    // The largest step that fits, centred on the window's colour below the menu bar.
+    const QSize room = screenArea.size() - QSize(0, menuBar()->sizeHint().height());
+    int percent = ZoomSteps.front();
+    for (const int step : ZoomSteps) {
+        if (pixels(float(layout::ClientWidth), step) <= room.width() &&
+            pixels(float(layout::ClientHeight), step) <= room.height())
+            percent = step;
+    }
+    const QSize content(pixels(float(layout::ClientWidth), percent),
+                        pixels(float(layout::ClientHeight), percent));
+    applyZoom(percent,
+              QPoint((room.width() - content.width()) / 2, (room.height() - content.height()) / 2));
+}
+
 void Form1::beadGesture(int image, board::Gesture gesture)
 {
-    platform::playSound(ClickSound);
+    if (!platform::isQuiet())
+        platform::playSound(ClickSound);
     const int rod = board::beadOfImage(image).rod;
     const float top = m_images[image - 1]->top();
     const std::int16_t rodValue = m_board.RodValue(rod);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -27,7 +28,8 @@ class Frame;
 //  1. The mouse button goes down over the bead's picture. Its ImageControl emits mouseDown and
 //     beadGesture(image, Press) runs.
 //  2. platform::playSound plays "click.wav" and returns once it has been heard; the event loop does
-//     not run meanwhile, so the release waits until this action is done.
+//     not run meanwhile, so the release waits until this action is done. In quiet mode (Ctrl+M)
+//     this step is left out.
 //  3. board::Board::act applies the bead rule: it writes the deck's and the rod's new values and
 //     names the beads to move, which beadGesture moves by setting their pictures' top edges.
 //     A bead at the beam leaves for its rest place; a bead at rest stays where it is.
@@ -78,6 +80,14 @@ public:
     void ComExit_Click();
     void Exit_Click(int index);
 
+    // The classroom keys: the zoom in percent of the window's content, one of ZoomSteps; full
+    // screen; quiet mode for the whole program.
+    static constexpr std::array<int, 7> ZoomSteps{100, 125, 150, 200, 250, 300, 400};
+    int zoom() const { return m_zoom; }
+    void setZoom(int percent);
+    void zoomBy(int steps);
+    void toggleFullScreen();
+
 private:
     // Line1 .. Line20, the frame, the beam and the rod wires: line n is lines[n - 1].
     using Lines = std::array<platform::LineControl *, 20>;
@@ -99,10 +109,27 @@ private:
     // The one writer of the rod labels; assistive technology hears of the values that change.
     void writeRodValues(bool base16);
     void showBase16(bool base16);
+    void addClassroomKeys();
+    // Places and sizes every control at `percent` of its design, moved by `origin`.
+    void applyZoom(int percent, QPoint origin);
 
     board::Board m_board;
     int m_tabStopBead = 0;
     std::int32_t m_TextValue = 0;
+    int m_zoom = 100;
+    int m_windowedZoom = 100;
+    bool m_fullScreen = false;
+    QRect m_windowedGeometry;
+    QAction *m_leaveFullScreen = nullptr;
+    // The buttons, labels and text box: each one's place at 100 percent, and its font's size in
+    // pixels when it has a font of its own (0 when it takes the window's).
+    struct Designed
+    {
+        QWidget *control;
+        QRect place;
+        int fontPixels;
+    };
+    std::vector<Designed> m_designed;
 
     std::array<platform::ImageControl *, board::ImageCount> m_images{};
     std::array<QLabel *, board::RodCount> m_Label1{};

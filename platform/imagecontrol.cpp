@@ -26,14 +26,30 @@ void ImageControl::setPicture(const QPixmap &picture)
 
 void ImageControl::setTwipsGeometry(int left, float top, int width, int height)
 {
+    m_left = left;
     m_top = top;
-    setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+    m_width = width;
+    m_height = height;
+    placeInParent();
 }
 
 void ImageControl::setTop(float twips)
 {
     m_top = twips;
-    move(x(), pixels(twips));
+    move(x(), m_origin.y() + pixels(twips, m_zoom));
+}
+
+void ImageControl::setZoom(int percent, QPoint origin)
+{
+    m_zoom = percent;
+    m_origin = origin;
+    placeInParent();
+}
+
+void ImageControl::placeInParent()
+{
+    setGeometry(m_origin.x() + pixels(float(m_left), m_zoom), m_origin.y() + pixels(m_top, m_zoom),
+                pixels(float(m_width), m_zoom), pixels(float(m_height), m_zoom));
 }
 
 void ImageControl::paintEvent(QPaintEvent *)
@@ -45,7 +61,7 @@ void ImageControl::paintEvent(QPaintEvent *)
 void ImageControl::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = true;
-    const QPointF at = event->position() * TwipsPerPixel;
+    const QPointF at = event->position() * TwipsPerPixel * 100 / m_zoom;
     emit mouseDown(event->button(), event->modifiers(), float(at.x()), float(at.y()));
 }
 

@@ -27,6 +27,11 @@ public:
     float top() const { return m_top; }
     void setTop(float twips);
 
+    // Shows the control at its twips geometry times `percent`, moved by `origin` in pixels. The
+    // picture is the caller's to scale.
+    void setZoom(int percent, QPoint origin);
+    int zoom() const { return m_zoom; }
+
 signals:
     // Button and modifiers as Qt reports them; x and y in twips within the control.
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -39,9 +44,15 @@ protected:
 
 private:
     bool isOverPicture(QPoint point) const;
+    void placeInParent();
 
     QPixmap m_picture;
+    int m_left = 0;
     float m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
+    int m_zoom = 100;
+    QPoint m_origin;
     bool m_pressed = false;
 };
 

@@ -14,10 +14,16 @@ public:
     LineControl(QPoint fromTwips, QPoint toTwips, int width, const QColor &colour,
                 QWidget *parent = nullptr);
 
+    // Shows the line at its twips ends and width times `percent`, moved by `origin` in pixels.
+    void setZoom(int percent, QPoint origin);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QPoint m_from;
+    QPoint m_to;
+    int m_width;
     QColor m_colour;
 };
 

@@ -27,7 +27,19 @@ PlayWav loadSoundModule()
     return nullptr;
 }
 
+bool quietMode = false;
+
 } // namespace
+
+void setQuiet(bool quiet)
+{
+    quietMode = quiet;
+}
+
+bool isQuiet()
+{
+    return quietMode;
+}
 
 void playSound(const QString &fileName)
 {

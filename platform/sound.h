@@ -11,6 +11,11 @@ namespace platform {
 // module (soundmodule.h), found beside the executable or, installed, in its lib/quillmere.
 void playSound(const QString &fileName);
 
+// Quiet mode, off at start and kept until the program ends: the program's click is not played.
+// Callers ask before playing, so a quiet gesture does not reach playSound at all.
+void setQuiet(bool quiet);
+bool isQuiet();
+
 // Where a name without a directory is found: the current directory, then beside the executable,
 // then in share/quillmere beside the executable's bin folder, then in the data directory the
 // program was built for. Empty when it is in none of them.

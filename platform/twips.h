@@ -18,6 +18,13 @@ inline int pixels(float twips)
     return qRound(twips / float(TwipsPerPixel));
 }
 
+// A length in twips as pixels at a zoom in percent; at 100 percent the same as pixels().
+inline int pixels(float twips, int percent)
+{
+    return percent == 100 ? pixels(twips)
+                          : qRound(twips * float(percent) / float(TwipsPerPixel * 100));
+}
+
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};

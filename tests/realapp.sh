@@ -64,6 +64,26 @@ screen.flush()
 PY
 ended_within 3
 check "closing the last window ends the program" "$ended" "ended 0"
-check "nothing on stderr, in either run" "$(grep -v XDG_RUNTIME_DIR "$errors")" ""
+# 3. Ctrl+Plus three times doubles the client area, where a bead is hit at its zoomed place; F11
+# fills the screen (Esc does not leave while the total has the focus) and Esc returns; Ctrl+0.
+start_program "$program" "$errors"
+xdotool key a
+find_main_window
+client() { eval "$(xdotool getwindowgeometry --shell "$window")"; echo "${WIDTH}x$((HEIGHT - bar))"; }
+bar=0 && bar=$(($(client | cut -dx -f2) - 434))
+xdotool key ctrl+plus ctrl+equal ctrl+plus && sleep 0.5
+check "Ctrl+Plus three times: 200 percent" "$(client)" 1264x868
+zoom=200 && click_at $((7200 + 247)) $((4440 + 247)) # rod 0, lower bead 3
+xdotool key F11 && sleep 0.5
+check "F11 fills the screen" "$(client)" "1280x$((1024 - bar))"
+xdotool mousemove $((8 + 6967 * 2 / 15)) $((bar + (1024 - bar - 868) / 2 + 4687 * 2 / 15)) click 1
+sleep 0.2 # that was rod 1, lower bead 3, at 200 percent centred on the screen
+xdotool key Escape && sleep 0.5
+check "Esc returns to 200 percent" "$(client)" 1264x868
+xdotool key ctrl+0 && sleep 0.5
+zoom=100 && check "Ctrl+0 restores the designed size" "$(client)" 632x434
+check "the beads clicked at 200 percent and full screen moved" "$(total)" 6
+kill "$pid"
+check "nothing on stderr, in each run" "$(grep -v XDG_RUNTIME_DIR "$errors")" ""
 rm -f "$errors"
 summary

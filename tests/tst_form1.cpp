@@ -113,6 +113,50 @@ private slots:
         QCOMPARE(bead(&form, 0, Lower1)->geometry(), twips(7200, 4920, 495, 495));
     }
 
+    // Ctrl+= `steps` times: a control (named second) not at its design times the zoom, its font
+    // or bead picture not scaled (`size` pixels), a picture smoothed, or a press on the zoomed
+    // body of a bead missing it (hit mask not scaled) or moving it to the wrong `beamTop`.
+    void zoomed_data()
+    {
+        addColumns<int, QRect, int, int>("steps", "rect", "size", "beamTop");
+        row("150% ComHide in the window's font", 2, QRect(804, 108, 110, 50), 17, 0);
+        row("200% TextBin in its own font", 3, QRect(1072, 672, 178, 50), 32, 0);
+        row("200% Label1(14)", 3, QRect(80, 768, 50, 34), 26, 0);
+        row("200% Line5 the beam, 10 pixels wide", 3, QRect(28, 268, 1034, 10), 0, 0);
+        row("150% Image103 inner bead of rod 13", 2, QRect(96, 48, 50, 50), 50, 156);
+        row("200% Image105 inner bead of rod 14", 3, QRect(64, 64, 66, 66), 66, 208);
+    }
+    void zoomed()
+    {
+        QFETCH(int, steps);
+        QFETCH(QRect, rect);
+        QFETCH(int, size);
+        QFETCH(int, beamTop);
+        Form1 form;
+        QVERIFY(opened(form));
+        for (int step = 0; step < steps; ++step)
+            QTest::keyClick(&form, Qt::Key_Equal, Qt::ControlModifier);
+        auto *control =
+            form.findChild<QWidget *>(QString(QTest::currentDataTag()).section(' ', 1, 1));
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), rect);
+        auto *image = qobject_cast<platform::ImageControl *>(control);
+        QCOMPARE(image || !size ? size : control->font().pixelSize(), size);
+        if (!image)
+            return;
+        const QImage shown = image->picture().toImage();
+        const QImage drawn(":/assets/upperbead.ico");
+        QSet<QRgb> colours; // nearest neighbour: no colour that the 32 x 32 picture lacks
+        for (int i = 0; i < 32 * 32; ++i)
+            colours.insert(drawn.pixel(i % 32, i / 32));
+        QCOMPARE(shown.size(), QSize(size, size));
+        for (int i = 0; i < size * size; ++i)
+            QVERIFY(colours.contains(shown.pixel(i % size, i / size)));
+        const QPoint body = image->mapTo(&form, QPoint(size / 2, size * 3 / 4));
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, body);
+        QCOMPARE(image->y(), beamTop);
+    }
+
     // A gesture moving the wrong beads or going to the wrong bead: on `rod`, each of `beads` is
     // pressed `down` twips below its top edge and released `release` pixels away, or double
     // clicked; then `lower` and `upper` beads are at the beam. Only a bead's body takes the mouse.

@@ -23,9 +23,10 @@ find_main_window() {
 }
 
 # click_at X Y: a click at a place given in twips within the main window's client area, which
-# is 434 pixels high below the menu bar.
+# is 434 pixels high below the menu bar at a $zoom of 100 percent.
+zoom=100
 click_at() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + $1 / 15)) $((Y + HEIGHT - 434 + $2 / 15)) click 1
+    xdotool mousemove $((X + $1 * zoom / 1500)) $((Y + HEIGHT + (${2} - 6510) * zoom / 1500)) click 1
     sleep 0.2
 }
