@@ -384,6 +384,10 @@ void Form1::addClassroomKeys()
             toggleFullScreen();
     });
     m_leaveFullScreen->setEnabled(false);
+    // Not in the menu, so a screen reader finds these keys in the window's description.
+    setAccessibleDescription(tr("Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the "
+                                "designed size, F11 full screen, Esc leaves it, Ctrl+M turns the "
+                                "click sound off or on"));
 }
 
 void Form1::applyZoom(int percent, QPoint origin)
