@@ -78,7 +78,10 @@ xdotool key F11 && sleep 0.5
 check "F11 fills the screen" "$(client)" "1280x$((1024 - bar))"
 xdotool mousemove $((8 + 6967 * 2 / 15)) $((bar + (1024 - bar - 868) / 2 + 4687 * 2 / 15)) click 1
 sleep 0.2 # that was rod 1, lower bead 3, at 200 percent centred on the screen
-xdotool key Escape && sleep 0.5
+xdotool mousemove $((8 + 1160)) $((bar + (1024 - bar - 868) / 2 + 697)) click 1 key Escape
+sleep 0.5 # that was a click in the total, then Esc there
+check "Esc in the total keeps full screen" "$(client)" "1280x$((1024 - bar))"
+xdotool key Tab Escape && sleep 0.5
 check "Esc returns to 200 percent" "$(client)" 1264x868
 xdotool key ctrl+0 && sleep 0.5
 zoom=100 && check "Ctrl+0 restores the designed size" "$(client)" 632x434
