@@ -475,8 +475,7 @@ void Form1::toggleFullScreen()
 
 void Form1::beadGesture(int image, board::Gesture gesture)
 {
-    if (!platform::isQuiet())
-        platform::playSound(ClickSound);
+    platform::playSound(ClickSound);
     const int rod = board::beadOfImage(image).rod;
     const float top = m_images[image - 1]->top();
     const std::int16_t rodValue = m_board.RodValue(rod);

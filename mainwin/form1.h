@@ -29,7 +29,7 @@ class Frame;
 //     beadGesture(image, Press) runs.
 //  2. platform::playSound plays "click.wav" and returns once it has been heard; the event loop does
 //     not run meanwhile, so the release waits until this action is done. In quiet mode (Ctrl+M)
-//     this step is left out.
+//     it returns at once.
 //  3. board::Board::act applies the bead rule: it writes the deck's and the rod's new values and
 //     names the beads to move, which beadGesture moves by setting their pictures' top edges.
 //     A bead at the beam leaves for its rest place; a bead at rest stays where it is.

@@ -43,6 +43,8 @@ bool isQuiet()
 
 void playSound(const QString &fileName)
 {
+    if (quietMode)
+        return;
     const QString path = locateSound(fileName);
     if (path.isEmpty())
         return;

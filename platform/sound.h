@@ -11,8 +11,8 @@ namespace platform {
 // module (soundmodule.h), found beside the executable or, installed, in its lib/quillmere.
 void playSound(const QString &fileName);
 
-// Quiet mode, off at start and kept until the program ends: the program's click is not played.
-// Callers ask before playing, so a quiet gesture does not reach playSound at all.
+// Quiet mode, off at start and kept until the program ends: playSound returns at once, without
+// looking for the file or waiting for a sound.
 void setQuiet(bool quiet);
 bool isQuiet();
 
