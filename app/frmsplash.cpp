@@ -7,6 +7,7 @@
 #include "platform/windowdesign.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -36,21 +37,29 @@ constexpr bool SizedToText = true;
 constexpr bool FixedSize = false;
 
 // The labels, in the order they are made: name, left, top, width, height, caption, font,
-// visibility, alignment and sizing.
+// visibility, alignment and sizing. The names are never translated; the other captions are, in the
+// context of the splash.
+// clang-format off
 constexpr std::array<ControlDesign, 6> Labels{{
     {"lblCompanyProduct", 2355, 705, 4095, 435, "Dunmarrow", arial(18), true, Qt::AlignLeft,
      SizedToText},
     {"lblProductName", 2280, 1140, 5010, 765, "Quillmere", arial(32.25), true, Qt::AlignLeft,
      SizedToText},
-    {"lblPlatform", 3390, 2340, 3465, 360, "For Windows 95/98 /NT", arial(15.75), true,
-     Qt::AlignRight, SizedToText},
+    //: The systems the program was first made for.
+    {"lblPlatform", 3390, 2340, 3465, 360, QT_TRANSLATE_NOOP("FrmSplash", "For Windows 95/98 /NT"),
+     arial(15.75), true, Qt::AlignRight, SizedToText},
     {"lblVersion", 5445, 2700, 1410, 285, "Version 1.05", arial(12), true, Qt::AlignRight,
      SizedToText},
-    {"lblCompany", 3120, 3240, 3975, 255, "Dunmarrow Created By Corwynne", arial(8.25, false), true,
+    //: "Dunmarrow" is the company and "Corwynne" the person who made the program: names.
+    {"lblCompany", 3120, 3240, 3975, 255,
+     QT_TRANSLATE_NOOP("FrmSplash", "Dunmarrow Created By Corwynne"), arial(8.25, false), true,
      Qt::AlignLeft, FixedSize},
-    {"lblWarning", 2040, 3600, 3495, 195, "Press any key or click mouse to continue", arial(8.25),
-     true, Qt::AlignLeft, FixedSize},
+    //: How to close this first window and go on to the counting frame.
+    {"lblWarning", 2040, 3600, 3495, 195,
+     QT_TRANSLATE_NOOP("FrmSplash", "Press any key or click mouse to continue"), arial(8.25), true,
+     Qt::AlignLeft, FixedSize},
 }};
+// clang-format on
 // The two whose captions Form_Load writes.
 constexpr std::size_t ProductName = 1;
 constexpr std::size_t Version = 3;
@@ -105,11 +114,12 @@ void fitToText(QLabel *label)
 // Labels are opaque and single-line, their caption at the top.
 QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
 {
-    auto *label = new QLabel(QString::fromUtf8(design.caption), panel);
+    auto *label = new QLabel(QCoreApplication::translate("FrmSplash", design.caption), panel);
     label->setFont(platform::designFont(design.font));
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setAutoFillBackground(true);
     platform::place(label, design);
+    platform::fitCaption(label, pixels(design.width));
     if (design.sizedToText)
         fitToText(label);
     return label;
@@ -145,7 +155,8 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
     logo->setObjectName(QLatin1String(Logo.name));
     logo->setTwipsGeometry(Logo.left, Logo.top, Logo.width, Logo.height);
     logo->setPicture(QPixmap(QStringLiteral(":/assets/logo.bmp")));
-    logo->setAccessibleName(QLatin1String(identity::Title) + QStringLiteral(" logo"));
+    //: The picture beside the program's name; %1 is the name, "Quillmere".
+    logo->setAccessibleName(tr("%1 logo").arg(QLatin1String(identity::Title)));
 
     std::array<QLabel *, Labels.size()> labels{};
     for (std::size_t i = 0; i < Labels.size(); ++i)
@@ -158,10 +169,10 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen)
 
 void FrmSplash::Form_Load()
 {
-    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                              .arg(identity::Major)
-                              .arg(identity::Minor)
-                              .arg(identity::Revision));
+    //: The program's version: major, minor and revision numbers, as in "Version 1.0.5".
+    m_lblVersion->setText(
+        tr("Version %1.%2.%3").arg(identity::Major).arg(identity::Minor).arg(identity::Revision));
+    platform::fitCaption(m_lblVersion, pixels(Labels[Version].width));
     fitToText(m_lblVersion);
     m_lblProductName->setText(QLatin1String(identity::Title));
     fitToText(m_lblProductName);

@@ -1,13 +1,16 @@
 #include "app/identity.h"
+#include "app/language.h"
 #include "frmsplash.h"
 #include "mainwin/form1.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     identity::applyTo(application);
+    language::install(QLocale::system());
 
     (new FrmSplash)->showCentred();
     const int status = QApplication::exec();

@@ -5,6 +5,7 @@
 #include "platform/linecontrol.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,8 +22,6 @@ namespace {
 constexpr const char *RodValueProperty = "quillmereRodValue";
 
 constexpr int RodNumberForPeople = board::RodCount; // rod r is "Rod 15 - r"
-const QString AtTheBeam = QStringLiteral("at the beam");
-const QString AtRest = QStringLiteral("at rest");
 const QString ClickAction = QStringLiteral("click");
 
 QHash<const QObject *, Frame *> &frames()
@@ -31,21 +30,33 @@ QHash<const QObject *, Frame *> &frames()
     return byClient;
 }
 
+// What a screen reader hears belongs to the main window, and is translated with its texts.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+};
+
 QString rodName(int rod)
 {
-    return QStringLiteral("Rod %1").arg(RodNumberForPeople - rod);
+    //: A rod of the counting frame, numbered from the left: Rod 1 to Rod 15.
+    return Texts::tr("Rod %1").arg(RodNumberForPeople - rod);
 }
 
 QString beadName(const board::Bead &bead)
 {
     switch (bead.kind) {
     case board::BeadKind::Outer:
-        return rodName(bead.rod) + QStringLiteral(", upper outer bead");
+        //: %1 is a rod ("Rod 3"). Of its two beads worth 5, the one farther from the beam.
+        return Texts::tr("%1, upper outer bead").arg(rodName(bead.rod));
     case board::BeadKind::Inner:
-        return rodName(bead.rod) + QStringLiteral(", upper inner bead");
+        //: %1 is a rod ("Rod 3"). Of its two beads worth 5, the one next to the beam.
+        return Texts::tr("%1, upper inner bead").arg(rodName(bead.rod));
     default:
-        return rodName(bead.rod) +
-               QStringLiteral(", lower bead %1").arg(static_cast<int>(bead.kind) + 1);
+        //: %1 is a rod ("Rod 3"); %2 numbers its five beads worth 1, from the bottom (1) up to
+        //: the beam (5).
+        return Texts::tr("%1, lower bead %2")
+            .arg(rodName(bead.rod))
+            .arg(static_cast<int>(bead.kind) + 1);
     }
 }
 
@@ -274,7 +285,9 @@ template <typename Accessible> void renew(QObject *object)
 
 void nameRodLabel(QLabel *label, int rod)
 {
-    label->setAccessibleName(rodName(rod) + QStringLiteral(" value"));
+    //: The label under a rod ("Rod 3") that shows the rod's value; a screen reader hears the
+    //: value after it: "Rod 3 value 7".
+    label->setAccessibleName(Texts::tr("%1 value").arg(rodName(rod)));
     label->setProperty(RodValueProperty, rod);
     renew<RodValueAccessible>(label);
 }
@@ -291,16 +304,22 @@ void nameControls(const Controls &controls)
         button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
     // The base marks' captions do not say what they are, and "Base 10" is also the caption of a
     // button; the text box has no caption.
-    controls.LabBase->setAccessibleName(QStringLiteral("Read-out in base 10"));
-    controls.LabHex->setAccessibleName(QStringLiteral("Read-out in base 16"));
-    controls.TextBin->setAccessibleName(QStringLiteral("Total"));
+    controls.LabBase->setAccessibleName(Texts::tr("Read-out in base 10"));
+    controls.LabHex->setAccessibleName(Texts::tr("Read-out in base 16"));
+    //: The box that shows the sum of all the rods.
+    controls.TextBin->setAccessibleName(Texts::tr("Total"));
 }
 
 void describeBead(platform::ImageControl *bead, int image)
 {
     const board::Bead which = board::beadOfImage(image);
     const bool atBeam = bead->top() == board::topOf(which.kind, board::Place::Counted);
-    const QString name = beadName(which) + QStringLiteral(", ") + (atBeam ? AtTheBeam : AtRest);
+    //: Where a bead is: moved to the beam, so it counts.
+    const QString atTheBeam = Texts::tr("at the beam");
+    //: Where a bead is: away from the beam, so it does not count.
+    const QString atRest = Texts::tr("at rest");
+    //: A bead, then where it is: "Rod 3, lower bead 2, at rest".
+    const QString name = Texts::tr("%1, %2").arg(beadName(which), atBeam ? atTheBeam : atRest);
     if (bead->accessibleName() != name)
         bead->setAccessibleName(name);
 }
@@ -379,7 +398,10 @@ void Frame::announceBead(int image)
     const int rod = board::beadOfImage(image).rod;
     QString message = m_beads[image - 1]->accessibleName();
     if (!m_labels[rod]->isHidden())
-        message += QStringLiteral(". %1 value %2").arg(rodName(rod), m_labels[rod]->text());
+        //: What a screen reader hears as a bead moves: the bead, then its rod's value:
+        //: "Rod 2, lower bead 4, at the beam. Rod 2 value 2".
+        message = Texts::tr("%1. %2").arg(message, m_labels[rod]->accessibleName() + u' ' +
+                                                       m_labels[rod]->text());
     announce(message);
 }
 

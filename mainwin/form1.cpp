@@ -37,13 +37,6 @@ using platform::twipsRect;
 namespace {
 
 const QString ClickSound = QStringLiteral("click.wav");
-const QString TooLargeForBase16 = QStringLiteral("The number is too large to show in base 16.");
-
-// What the commands tell a screen reader.
-const QString AnswersHidden = QStringLiteral("Answers hidden");
-const QString AnswersShown = QStringLiteral("Answers shown");
-const QString ReadOutInBase10 = QStringLiteral("Read-out in base 10");
-const QString ReadOutInBase16 = QStringLiteral("Read-out in base 16");
 
 // The frame's tab stop at first: the lower bead next to the beam on the leftmost rod.
 constexpr board::Bead FirstTabStop{board::RodCount - 1, board::BeadKind::Lower5};
@@ -90,10 +83,10 @@ QString beadPicturePath(int image)
 }
 
 // Labels are opaque, single-line and of fixed size, their text at the top left.
-QLabel *makeLabel(const char *caption, const platform::FontDesign &font, const QPalette &colours,
+QLabel *makeLabel(const QString &caption, const platform::FontDesign &font, const QPalette &colours,
                   QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(caption), parent);
+    auto *label = new QLabel(caption, parent);
     label->setFont(platform::designFont(font));
     label->setPalette(colours);
     label->setAutoFillBackground(true);
@@ -141,7 +134,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QLatin1String(layout::Caption));
+    setWindowTitle(tr(layout::Caption));
     setWindowIcon(sharedWindowIcon());
     setFont(platform::designFont(layout::DefaultFont));
 
@@ -249,8 +242,9 @@ void Form1::buildReadOut(QWidget *client)
 
     const auto button = [this, client](const platform::ControlDesign &design,
                                        void (Form1::*click)()) {
-        auto *control = place(new QPushButton(QString::fromUtf8(design.caption), client), design);
+        auto *control = place(new QPushButton(tr(design.caption), client), design);
         control->setAutoDefault(false);
+        platform::fitCaption(control);
         connect(control, &QPushButton::clicked, this, click);
         return control;
     };
@@ -265,7 +259,10 @@ void Form1::buildReadOut(QWidget *client)
     baseLabelColours.setColor(QPalette::Window, rgb(layout::BackColour));
     baseLabelColours.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
     const auto baseLabel = [&](const platform::ControlDesign &design) {
-        return place(makeLabel(design.caption, design.font, baseLabelColours, client), design);
+        QLabel *label =
+            place(makeLabel(tr(design.caption), design.font, baseLabelColours, client), design);
+        platform::fitCaption(label, label->width());
+        return label;
     };
     m_LabBase = baseLabel(controls.LabBase);
     m_LabHex = baseLabel(controls.LabHex);
@@ -278,7 +275,8 @@ void Form1::buildReadOut(QWidget *client)
     rodLabelColours.setColor(QPalette::Window, system.color(QPalette::Base));
     rodLabelColours.setColor(QPalette::WindowText, system.color(QPalette::Text));
     for (int rod = 0; rod < board::RodCount; ++rod) {
-        QLabel *label = makeLabel("0", layout::RodLabelFont, rodLabelColours, client);
+        QLabel *label =
+            makeLabel(QStringLiteral("0"), layout::RodLabelFont, rodLabelColours, client);
         label->setObjectName(QStringLiteral("Label1(%1)").arg(rod));
         label->setGeometry(twipsRect(layout::rodLabelLeft(rod), layout::RodLabelTop,
                                      layout::RodLabelWidth, layout::RodLabelHeight));
@@ -288,10 +286,12 @@ void Form1::buildReadOut(QWidget *client)
 
 void Form1::buildMenu()
 {
+    //: The menu bar's one menu.
     auto *file = new FileMenu(tr("&File"), this);
     file->setObjectName(QStringLiteral("File"));
     menuBar()->addMenu(file);
 
+    //: Menu item: a fresh counting frame in place of the first window.
     auto *newMenu = new QMenu(tr("New"), file);
     newMenu->setObjectName(QStringLiteral("New"));
     QAction *newItem = file->addMenu(newMenu);
@@ -301,6 +301,7 @@ void Form1::buildMenu()
     newItem->setShortcut(Qt::Key_F1);
     connect(newItem, &QAction::triggered, this, [this] { New_Click(2); });
 
+    //: Menu item: ends the program.
     QAction *exitItem = newMenu->addAction(tr("Exit"));
     exitItem->setObjectName(QStringLiteral("Exit"));
     exitItem->setCheckable(true);
@@ -385,6 +386,7 @@ void Form1::addClassroomKeys()
     });
     m_leaveFullScreen->setEnabled(false);
     // Not in the menu, so a screen reader finds these keys in the window's description.
+    //: The window's keys, for a screen reader: keep the key names as the keyboard shows them.
     setAccessibleDescription(tr("Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the "
                                 "designed size, F11 full screen, Esc leaves it, Ctrl+M turns the "
                                 "click sound off or on"));
@@ -527,7 +529,8 @@ bool Form1::HexView()
     const std::optional<std::int32_t> typed =
         platform::toInt32(platform::numberOfText(m_TextBin->text()));
     if (!typed) {
-        platform::exclamationBox(this, TooLargeForBase16);
+        //: A message: the number typed in the total box is too large for the base-16 read-out.
+        platform::exclamationBox(this, tr("The number is too large to show in base 16."));
         return false;
     }
     m_TextValue = *typed;
@@ -541,7 +544,9 @@ bool Form1::HexView()
 void Form1::ComBase_Click()
 {
     BaseView();
-    m_accessible->announce(ReadOutInBase10);
+    //: Told to a screen reader when the numbers switch to base 10; also what the "Base 10" mark
+    //: beside the total is called.
+    m_accessible->announce(tr("Read-out in base 10"));
 }
 
 void Form1::ComHex_Click()
@@ -549,7 +554,9 @@ void Form1::ComHex_Click()
     if (!HexView())
         return;
     m_TextBin->setText(platform::hexText(m_TextValue));
-    m_accessible->announce(ReadOutInBase16);
+    //: Told to a screen reader when the numbers switch to base 16; also what the "Hexadecimal"
+    //: mark beside the total is called.
+    m_accessible->announce(tr("Read-out in base 16"));
 }
 
 void Form1::ComReset_Click()
@@ -574,17 +581,20 @@ void Form1::setAnswersVisible(bool visible)
 void Form1::ComHide_Click()
 {
     setAnswersVisible(false);
-    m_accessible->announce(AnswersHidden);
+    //: Told to a screen reader when the rod values are hidden.
+    m_accessible->announce(tr("Answers hidden"));
 }
 
 void Form1::ComView_Click()
 {
     setAnswersVisible(true);
-    m_accessible->announce(AnswersShown);
+    //: Told to a screen reader when the rod values are shown again.
+    m_accessible->announce(tr("Answers shown"));
 }
 
 void Form1::ComExit_Click()
 {
+    //: The message as the program ends.
     platform::exclamationBox(this, tr("Good Bye!"));
     platform::endProgram();
 }

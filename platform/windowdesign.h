@@ -5,6 +5,9 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+
 // A window as it is designed: its controls, each described by one record, and its place at the
 // centre of the screen.
 namespace platform {
@@ -33,6 +36,13 @@ template <typename Control> Control *place(Control *control, const ControlDesign
     control->setVisible(design.visible);
     return control;
 }
+
+// A caption too wide for its control is drawn in a smaller size of the same font, a pixel at a
+// time, until it fits: a button's within the room its style leaves for a label, a label's within
+// `width` pixels. A caption that fits keeps the font it has. Translated captions may be longer
+// than the designed ones, and the controls keep their designed places and sizes.
+void fitCaption(QPushButton *button);
+void fitCaption(QLabel *label, int width);
 
 // Shows a window at the centre of its screen and makes it the active window.
 void showCentred(QWidget *window);

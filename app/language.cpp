@@ -1,0 +1,30 @@
+#include "app/language.h"
+
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace language {
+
+QString install(const QLocale &locale)
+{
+    static QTranslator program;
+    static QTranslator qt;
+    QCoreApplication::removeTranslator(&program);
+    QCoreApplication::removeTranslator(&qt);
+    if (!program.load(locale, QStringLiteral("quillmere"), QStringLiteral("_"),
+                      QStringLiteral(":/i18n"))) {
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        return {};
+    }
+    QCoreApplication::installTranslator(&program);
+    const QString language = program.language();
+    if (qt.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    return language;
+}
+
+} // namespace language
