@@ -1,34 +1,12 @@
 """The running program as a screen reader finds it through AT-SPI: the splash, the tree of the main
 window, a bead moved through its accessible action and by keyboard alone, the rod values and the
 total read back, and nothing of the rod values while the answers are hidden."""
-import subprocess
-import sys
-import time
-
 import pyatspi
+from atspikit import check, find, finish, key
+import atspikit
 
-failed = 0
 R, B = "at rest", "at the beam"
-
-def check(what, actual, expected):
-    global failed
-    failed += actual != expected
-    print(f"PASS: {what}" if actual == expected else f"FAIL: {what}: {actual!r}, not {expected!r}")
-
-def find(root, test):  # the first object below root that passes test, or that has test as name
-    for _ in range(50):  # the program may still be starting
-        if found := pyatspi.findDescendant(root, test if callable(test) else lambda a: a.name == test):
-            return found
-        time.sleep(0.1)
-    raise LookupError(test)
-
-def act(name):  # the first action of the named object
-    find(app, name).queryAction().doAction(0)
-    time.sleep(0.5)
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True)
-    time.sleep(0.5)
+act = lambda name: atspikit.act(app, name)
 
 def rod(number):  # the names in a rod's group: its beads top to bottom and its label
     return [a.name for a in find(app, f"Rod {number}")]
@@ -77,5 +55,4 @@ check("hidden answers", (rod(2)[7], readout(2), news()),
       ("Rod 2 value", (None, "4"), "Rod 2, lower bead 4, at rest"))
 act("View Answers")
 check("answers shown again", (rod(2)[7], readout(2)), ("Rod 2 value 1", ("1", "4")))
-print(f"{failed} failed")
-sys.exit(failed != 0)
+finish()
