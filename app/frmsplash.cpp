@@ -102,6 +102,19 @@ QAccessibleInterface *splashAccessible(const QString &className, QObject *object
     return nullptr;
 }
 
+// The width a label's caption may take, in twips. One sized to its text may grow away from the
+// edge it is aligned to, as far as the logo's margin from the panel's edge leaves free: a
+// right-aligned one up to that margin beside the logo, a left-aligned one up to that margin
+// from the panel's right edge. One of fixed size keeps its width.
+constexpr int room(const ControlDesign &label)
+{
+    if (!label.sizedToText)
+        return label.width;
+    if (label.alignment & Qt::AlignRight)
+        return label.left + label.width - (Logo.left + Logo.width + Logo.left);
+    return Panel.width - Logo.left - label.left;
+}
+
 // A label sized to its text keeps the edge it is aligned to.
 void fitToText(QLabel *label)
 {
@@ -119,7 +132,7 @@ QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setAutoFillBackground(true);
     platform::place(label, design);
-    platform::fitCaption(label, pixels(design.width));
+    platform::fitCaption(label, pixels(room(design)));
     if (design.sizedToText)
         fitToText(label);
     return label;
@@ -172,7 +185,7 @@ void FrmSplash::Form_Load()
     //: The program's version: major, minor and revision numbers, as in "Version 1.0.5".
     m_lblVersion->setText(
         tr("Version %1.%2.%3").arg(identity::Major).arg(identity::Minor).arg(identity::Revision));
-    platform::fitCaption(m_lblVersion, pixels(Labels[Version].width));
+    platform::fitCaption(m_lblVersion, pixels(room(Labels[Version])));
     fitToText(m_lblVersion);
     m_lblProductName->setText(QLatin1String(identity::Title));
     fitToText(m_lblProductName);

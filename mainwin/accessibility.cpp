@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QWindow>
 
 #include <algorithm>
@@ -300,8 +301,11 @@ void nameControls(const Controls &controls)
         describeBead(controls.beads[image - 1], image);
     for (int rod = 0; rod < board::RodCount; ++rod)
         nameRodLabel(controls.rodLabels[rod], rod);
+    // A button's name is its caption without the mnemonic mark, or without the "(&H)" that
+    // follows a caption in a script with no such letter.
+    static const QRegularExpression mnemonic(QStringLiteral("\\s*\\(&\\w\\)$|&(?=.)"));
     for (QPushButton *button : controls.buttons)
-        button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&')));
+        button->setAccessibleName(QString(button->text()).remove(mnemonic));
     // The base marks' captions do not say what they are, and "Base 10" is also the caption of a
     // button; the text box has no caption.
     controls.LabBase->setAccessibleName(Texts::tr("Read-out in base 10"));

@@ -81,7 +81,7 @@
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
         <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus vergrößert, Ctrl+Minus verkleinert, Ctrl+0 stellt die ursprüngliche Größe her, F11 schaltet auf Vollbild, Esc verlässt es, Ctrl+M schaltet das Klickgeräusch aus oder ein</translation>
+        <translation>Strg+Plus vergrößert, Strg+Minus verkleinert, Strg+0 stellt die ursprüngliche Größe her, F11 schaltet auf Vollbild, Esc verlässt es, Strg+M schaltet das Klickgeräusch aus oder ein</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
