@@ -6,147 +6,147 @@
     <message>
         <source>Rod %1</source>
         <extracomment>A rod of the counting frame, numbered from the left: Rod 1 to Rod 15.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第%1档</translation>
     </message>
     <message>
         <source>%1, upper outer bead</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;). Of its two beads worth 5, the one farther from the beam.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，外侧上珠</translation>
     </message>
     <message>
         <source>%1, upper inner bead</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;). Of its two beads worth 5, the one next to the beam.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，内侧上珠</translation>
     </message>
     <message>
         <source>%1, lower bead %2</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;); %2 numbers its five beads worth 1, from the bottom (1) up to the beam (5).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，第%2颗下珠</translation>
     </message>
     <message>
         <source>%1 value</source>
         <extracomment>The label under a rod (&quot;Rod 3&quot;) that shows the rod&apos;s value; a screen reader hears the value after it: &quot;Rod 3 value 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1的值是</translation>
     </message>
     <message>
         <source>Read-out in base 10</source>
         <extracomment>Told to a screen reader when the numbers switch to base 10; also what the &quot;Base 10&quot; mark beside the total is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用十进制显示</translation>
     </message>
     <message>
         <source>Read-out in base 16</source>
         <extracomment>Told to a screen reader when the numbers switch to base 16; also what the &quot;Hexadecimal&quot; mark beside the total is called.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用十六进制显示</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>The box that shows the sum of all the rods.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>总数</translation>
     </message>
     <message>
         <source>at the beam</source>
         <extracomment>Where a bead is: moved to the beam, so it counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>靠梁</translation>
     </message>
     <message>
         <source>at rest</source>
         <extracomment>Where a bead is: away from the beam, so it does not count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>离梁</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A bead, then where it is: &quot;Rod 3, lower bead 2, at rest&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>What a screen reader hears as a bead moves: the bead, then its rod&apos;s value: &quot;Rod 2, lower bead 4, at the beam. Rod 2 value 2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>The menu bar&apos;s one menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>New</source>
         <extracomment>Menu item: a fresh counting frame in place of the first window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>新建</translation>
     </message>
     <message>
         <source>Exit</source>
         <extracomment>Menu item: ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
         <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Plus 放大，Ctrl+Minus 缩小，Ctrl+0 恢复原来的大小，F11 全屏，Esc 退出全屏，Ctrl+M 关闭或打开点击声</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
         <extracomment>A message: the number typed in the total box is too large for the base-16 read-out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>这个数太大了，不能用十六进制显示。</translation>
     </message>
     <message>
         <source>Answers hidden</source>
         <extracomment>Told to a screen reader when the rod values are hidden.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>答案已隐藏</translation>
     </message>
     <message>
         <source>Answers shown</source>
         <extracomment>Told to a screen reader when the rod values are shown again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>答案已显示</translation>
     </message>
     <message>
         <source>Good Bye!</source>
         <extracomment>The message as the program ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>再见！</translation>
     </message>
     <message>
         <source>Quillmere Version 1.05 - By Corwynne</source>
         <extracomment>The window title: &quot;Quillmere&quot; and &quot;Corwynne&quot; are names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere 版本 1.05 - 作者：Corwynne</translation>
     </message>
     <message>
         <source>&amp;Hide Answers</source>
         <extracomment>Button: hides the value under every rod, so a pupil can check their own answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>隐藏答案(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;View Answers</source>
         <extracomment>Button: shows the values under the rods again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>显示答案(&amp;V)</translation>
     </message>
     <message>
         <source>Hexa&amp;Decimal</source>
         <extracomment>Button: shows the values and the total in base 16 (hexadecimal).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>十六进制(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Base 10</source>
         <extracomment>Button: shows the values and the total in base 10 again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>十进制(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Button: puts every bead back, for a fresh counting frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>重来(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Button: ends the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;E)</translation>
     </message>
     <message>
         <source>Base 10</source>
         <extracomment>Mark beside the total: the numbers are shown in base 10.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>十进制</translation>
     </message>
     <message>
         <source>Hexadecimal</source>
         <extracomment>Mark beside the total: the numbers are shown in base 16.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>十六进制</translation>
     </message>
 </context>
 <context>
@@ -154,27 +154,27 @@
     <message>
         <source>For Windows 95/98 /NT</source>
         <extracomment>The systems the program was first made for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Windows 95/98 /NT 版</translation>
     </message>
     <message>
         <source>Dunmarrow Created By Corwynne</source>
         <extracomment>&quot;Dunmarrow&quot; is the company and &quot;Corwynne&quot; the person who made the program: names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dunmarrow，由 Corwynne 制作</translation>
     </message>
     <message>
         <source>Press any key or click mouse to continue</source>
         <extracomment>How to close this first window and go on to the counting frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>按任意键或单击鼠标继续</translation>
     </message>
     <message>
         <source>%1 logo</source>
         <extracomment>The picture beside the program&apos;s name; %1 is the name, &quot;Quillmere&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 标志</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <extracomment>The program&apos;s version: major, minor and revision numbers, as in &quot;Version 1.0.5&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>版本 %1.%2.%3</translation>
     </message>
 </context>
 </TS>
