@@ -2,7 +2,7 @@
 # Installs a build into a fresh prefix and checks what lands there: the program, its sound, the
 # menu entry, the software-centre record and the icons, each file valid; then starts the
 # installed program from another folder under Xvfb and clicks a bead, to hear (through an ALSA
-# file device) that it found its sound; and builds the Debian package and looks inside it.
+# file device) that it found its sound; builds the Debian package, looks inside; checks catalogues.
 # Usage: install.sh path/to/build
 set -uo pipefail
 source "$(dirname "$(realpath "$0")")/xdrive.sh"
@@ -24,6 +24,7 @@ prefix=$tmp/prefix
 id=org.dunmarrow.Quillmere
 share=$prefix/share
 metainfo=$share/metainfo/$id.metainfo.xml
+desktop=$share/applications/$id.desktop svg=$share/icons/hicolor/scalable/apps/$id.svg
 cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 yes_if() { "$@" >/dev/null 2>&1 && echo yes || echo no; }
 
@@ -40,8 +41,21 @@ for side in 16 24 32 48 64 128 256; do
         "$(convert "$build/assets/quillmere.ico" -scale $((side / 32 * 100))% png:- |
             compare -metric AE - "$png" null: 2>&1)" 0
 done
-check "desktop-file-validate" "$(desktop-file-validate "$share/applications/$id.desktop" 2>&1)" ""
-check "appstreamcli validate" "$(yes_if appstreamcli validate --no-net "$metainfo")" yes
+check "scalable icon drawn at 32 pixels is the window icon" "$(rsvg-convert -w 32 -h 32 "$svg" |
+    compare -metric AE - "$build/assets/quillmere.ico" null: 2>&1)" 0
+check "desktop-file-validate" "$(desktop-file-validate "$desktop" 2>&1)" ""
+# The one pedantic note left: the id has capitals, and it names the menu entry and the icons.
+check "appstreamcli validate --pedantic" "$(appstreamcli validate --pedantic --no-net "$metainfo" |
+    sed -n 's/^[A-Z]: [^ ]* //p')" "cid-contains-uppercase-letter $id"
+check "the menu entry's translated keys, in the order of LINGUAS, and no Name" "$(grep -o \
+    '^[A-Za-z]\+\[[^]]*\]' "$desktop" | tr '\n' ' ')" "$(printf '%s ' \
+    {GenericName,Comment,Keywords}\[{de,fr,es,pt_BR,it,nl,pl,zh_CN,ja,ar}\])"
+check "14 record texts (summary, 4 paragraphs, 9 items) in each language" "$(grep -o \
+    'lang="[^"]*"' "$metainfo" | sort | uniq -c | tr -s ' \n' ' ')" "$(printf ' 14 lang="%s"' \
+    ar de es fr it ja nl pl pt_BR zh_CN) "
+check "German generic name, Arabic summary, untranslated names" "$(grep -c \
+    '^GenericName\[de\]=Rechenrahmen$' "$desktop") $(grep -c -e '<summary xml:lang="ar">تكوين' \
+    "$metainfo") $(grep -c 'name xml:lang' "$metainfo")" "1 1 0"
 check "the release in the record" "$(grep -c '<release version="1.0.5"' "$metainfo")" 1
 
 # 2. The installed program, started elsewhere, plays its sound: ALSA writes it to a file. There
@@ -70,6 +84,19 @@ contents=$(dpkg-deb -c "$deb" 2>&1 | awk '{print $6}')
 for file in bin/quillmere share/quillmere/click.wav share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/48x48/apps/$id.png; do
     check "the package holds $file" "$(grep -cx "./usr/$file" <<<"$contents")" 1
+done
+dpkg-deb -x "$deb" "$tmp/deb"
+for file in "$desktop" "$metainfo" "$svg"; do
+    check "package's ${file#$share/}" "$(yes_if cmp "$tmp/deb/usr/${file#$prefix/}" "$file")" yes
+done
+check "recommends" "$(dpkg-deb -f "$deb" Recommends)" \
+    "fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n"
+
+# 4. The catalogues: none lacks a text or keeps a fuzzy or an old one, and msgfmt finds no fault.
+"$(dirname "$0")/../tools/desktop-pot.sh" "$build" "$tmp/desktop.pot"
+for po in "$(dirname "$0")"/../assets/translations/*.po; do
+    check "${po##*/} complete" "$(msgcmp "$po" "$tmp/desktop.pot" 2>&1; grep '^#~' "$po"
+        msgfmt -c -o /dev/null "$po" 2>&1)" ""
 done
 
 summary

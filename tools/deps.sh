@@ -10,12 +10,15 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libsndfile1-dev portaudio19-dev
     fonts-liberation2
+    fonts-noto-core fonts-noto-cjk # the scripts of the translations
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # the program's translations, and Qt's own
+    gettext # the translated menu entry and software-centre record
 )
 for option in "$@"; do
     case "$option" in
     --tests)
         packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
-            desktop-file-utils appstream dpkg-dev file
+            desktop-file-utils appstream librsvg2-bin dpkg-dev file
             dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # the screen-reader client test
             clang-14 libclang-rt-14-dev) # the fuzz preset: clang++-14 and libFuzzer
         ;;

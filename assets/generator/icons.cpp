@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace assetgen {
 
@@ -148,6 +149,31 @@ QRect corners(int left, int top, int right, int bottom)
     return {QPoint(left, top), QPoint(right, bottom)};
 }
 
+// One plain rectangle of the window icon, filled with one colour.
+struct FilledRect
+{
+    QRect rect;
+    QRgb colour;
+};
+
+// The window icon as the rectangles that make it, each painted over those before it. Both the
+// 32-pixel picture and the scalable one are drawn from this list.
+std::vector<FilledRect> windowIconRects()
+{
+    std::vector<FilledRect> rects{
+        {corners(0, 0, IconSide - 1, IconSide - 1), Blue},
+        {corners(IconBorderLeft + 1, IconFieldTop, IconBorderRight - 1, IconFieldBottom), Black},
+    };
+    for (const IconBand &band : IconBands) {
+        rects.push_back({corners(BandLeft, band.top, BandRight, band.bottom), band.colour});
+        if (band.kind == Band::BeadPattern) {
+            for (int x = BandLeft; x <= BandRight; x += RodSpacing)
+                rects.push_back({corners(x, band.top, x, band.bottom), Silver});
+        }
+    }
+    return rects;
+}
+
 } // namespace
 
 QImage lowerBeadIcon()
@@ -163,19 +189,30 @@ QImage upperBeadIcon()
 QImage windowIcon()
 {
     QImage icon(IconSide, IconSide, QImage::Format_ARGB32);
-    icon.fill(Blue);
     QPainter painter(&icon);
-    painter.fillRect(
-        corners(IconBorderLeft + 1, IconFieldTop, IconBorderRight - 1, IconFieldBottom),
-        QColor(Black));
-    for (const IconBand &band : IconBands) {
-        painter.fillRect(corners(BandLeft, band.top, BandRight, band.bottom), QColor(band.colour));
-        if (band.kind == Band::BeadPattern) {
-            for (int x = BandLeft; x <= BandRight; x += RodSpacing)
-                painter.fillRect(corners(x, band.top, x, band.bottom), QColor(Silver));
-        }
-    }
+    for (const FilledRect &shape : windowIconRects())
+        painter.fillRect(shape.rect, QColor(shape.colour));
     return icon;
+}
+
+QByteArray windowIconSvg()
+{
+    // One user unit is one pixel of the 32-pixel icon; crisp edges keep the rectangles' sides
+    // on pixel boundaries when it is drawn at other sizes.
+    QString svg =
+        QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                       "viewBox=\"0 0 %1 %1\" shape-rendering=\"crispEdges\">\n")
+            .arg(IconSide);
+    for (const FilledRect &shape : windowIconRects()) {
+        svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(shape.rect.x())
+                   .arg(shape.rect.y())
+                   .arg(shape.rect.width())
+                   .arg(shape.rect.height())
+                   .arg(QColor(shape.colour).name());
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 QImage scaledIcon(const QImage &icon, int side)

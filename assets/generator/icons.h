@@ -23,6 +23,9 @@ QImage lowerBeadIcon();
 QImage upperBeadIcon();
 // The window icon: a small counting frame inside a blue border.
 QImage windowIcon();
+// The same window icon as an SVG document of plain rectangles, 32 user units square, for the
+// icon theme's scalable folder.
+QByteArray windowIconSvg();
 
 // An icon scaled to side x side pixels by nearest neighbour: pixel i takes source pixel
 // i * 32 / side, rounded down, the one under its top-left corner. At 16 pixels that keeps the

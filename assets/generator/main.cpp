@@ -37,6 +37,7 @@ int main(int argc, char **argv)
         {QStringLiteral("lowerbead.ico"), assetgen::icoFile(assetgen::lowerBeadIcon())},
         {QStringLiteral("upperbead.ico"), assetgen::icoFile(assetgen::upperBeadIcon())},
         {QStringLiteral("quillmere.ico"), assetgen::icoFile(icon)},
+        {QStringLiteral("quillmere.svg"), assetgen::windowIconSvg()},
         {QStringLiteral("logo.bmp"), assetgen::coreBmpFile(assetgen::logoPicture())},
     };
     QStringList failed;
