@@ -132,7 +132,9 @@ QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setAutoFillBackground(true);
     platform::place(label, design);
-    platform::fitCaption(label, pixels(room(design)));
+    // A label sized to its text keeps to its designed height too, so as not to grow over the next.
+    const int height = design.sizedToText ? pixels(design.height) : QWIDGETSIZE_MAX;
+    platform::fitCaption(label, QSize(pixels(room(design)), height));
     if (design.sizedToText)
         fitToText(label);
     return label;
@@ -185,7 +187,8 @@ void FrmSplash::Form_Load()
     //: The program's version: major, minor and revision numbers, as in "Version 1.0.5".
     m_lblVersion->setText(
         tr("Version %1.%2.%3").arg(identity::Major).arg(identity::Minor).arg(identity::Revision));
-    platform::fitCaption(m_lblVersion, pixels(room(Labels[Version])));
+    platform::fitCaption(m_lblVersion,
+                         QSize(pixels(room(Labels[Version])), pixels(Labels[Version].height)));
     fitToText(m_lblVersion);
     m_lblProductName->setText(QLatin1String(identity::Title));
     fitToText(m_lblProductName);

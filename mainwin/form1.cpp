@@ -261,7 +261,7 @@ void Form1::buildReadOut(QWidget *client)
     const auto baseLabel = [&](const platform::ControlDesign &design) {
         QLabel *label =
             place(makeLabel(tr(design.caption), design.font, baseLabelColours, client), design);
-        platform::fitCaption(label, label->width());
+        platform::fitCaption(label, QSize(label->width(), QWIDGETSIZE_MAX));
         return label;
     };
     m_LabBase = baseLabel(controls.LabBase);
@@ -290,6 +290,9 @@ void Form1::buildMenu()
     auto *file = new FileMenu(tr("&File"), this);
     file->setObjectName(QStringLiteral("File"));
     menuBar()->addMenu(file);
+    // The menu keeps its designed place at the left in a language written right to left too; its
+    // items read right to left.
+    menuBar()->setLayoutDirection(Qt::LeftToRight);
 
     //: Menu item: a fresh counting frame in place of the first window.
     auto *newMenu = new QMenu(tr("New"), file);

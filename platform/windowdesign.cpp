@@ -18,14 +18,15 @@ QString shownText(QString caption)
         .replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
-void fitText(QWidget *control, const QString &text, int width)
+// Shrinks a control's font a pixel at a time for as long as `tooLarge` says its caption does not
+// fit. A caption that fits keeps the font it has.
+template <typename TooLarge> void shrinkWhile(QWidget *control, TooLarge tooLarge)
 {
     QFont font = control->font(); // sized in pixels, as every designed font is
-    const QFont designed = font;
-    while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(text) > width)
+    while (font.pixelSize() > 1 && tooLarge()) {
         font.setPixelSize(font.pixelSize() - 1);
-    if (font != designed)
         control->setFont(font);
+    }
 }
 
 } // namespace
@@ -34,14 +35,19 @@ void fitCaption(QPushButton *button)
 {
     QStyleOptionButton option;
     option.initFrom(button);
-    const QRect room =
-        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    fitText(button, shownText(button->text()), room.width());
+    // The room the style leaves for a label, less a pixel of air on each side.
+    const int room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width() - 2;
+    const QString text = shownText(button->text());
+    shrinkWhile(button, [&] { return button->fontMetrics().horizontalAdvance(text) > room; });
 }
 
-void fitCaption(QLabel *label, int width)
+void fitCaption(QLabel *label, QSize room)
 {
-    fitText(label, label->text(), width);
+    shrinkWhile(label, [&] {
+        const QSize size = label->sizeHint();
+        return size.width() > room.width() || size.height() > room.height();
+    });
 }
 
 void showCentred(QWidget *window)

@@ -37,12 +37,13 @@ template <typename Control> Control *place(Control *control, const ControlDesign
     return control;
 }
 
-// A caption too wide for its control is drawn in a smaller size of the same font, a pixel at a
-// time, until it fits: a button's within the room its style leaves for a label, a label's within
-// `width` pixels. A caption that fits keeps the font it has. Translated captions may be longer
-// than the designed ones, and the controls keep their designed places and sizes.
+// A caption too large for its control is drawn in a smaller size of the same font, a pixel at a
+// time, until it fits: a button's within the room its style leaves for a label, a label's, as its
+// size hint measures it, within `room`. A caption that fits keeps the font it has. Translated
+// captions may be longer than the designed ones, or written in a script whose lines are taller,
+// and the controls keep their designed places and sizes.
 void fitCaption(QPushButton *button);
-void fitCaption(QLabel *label, int width);
+void fitCaption(QLabel *label, QSize room);
 
 // Shows a window at the centre of its screen and makes it the active window.
 void showCentred(QWidget *window);

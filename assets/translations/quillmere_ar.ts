@@ -111,12 +111,12 @@
     <message>
         <source>&amp;Hide Answers</source>
         <extracomment>Button: hides the value under every rod, so a pupil can check their own answer.</extracomment>
-        <translation>إخ&amp;فاء الإجابات</translation>
+        <translation>&amp;إخفاء الإجابات</translation>
     </message>
     <message>
         <source>&amp;View Answers</source>
         <extracomment>Button: shows the values under the rods again.</extracomment>
-        <translation>&amp;عرض الإجابات</translation>
+        <translation>عرض &amp;الإجابات</translation>
     </message>
     <message>
         <source>Hexa&amp;Decimal</source>
@@ -126,7 +126,7 @@
     <message>
         <source>&amp;Base 10</source>
         <extracomment>Button: shows the values and the total in base 10 again.</extracomment>
-        <translation>ع&amp;شري</translation>
+        <translation>&amp;عشري</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
