@@ -50,12 +50,9 @@ check "appstreamcli validate --pedantic" "$(appstreamcli validate --pedantic --n
 check "the menu entry's translated keys, in the order of LINGUAS, and no Name" "$(grep -o \
     '^[A-Za-z]\+\[[^]]*\]' "$desktop" | tr '\n' ' ')" "$(printf '%s ' \
     {GenericName,Comment,Keywords}\[{de,fr,es,pt_BR,it,nl,pl,zh_CN,ja,ar}\])"
-check "14 record texts (summary, 4 paragraphs, 9 items) in each language" "$(grep -o \
+check "14 record texts (summary, 4 paragraphs, 9 items) in each language, names untranslated" "$(grep -o \
     'lang="[^"]*"' "$metainfo" | sort | uniq -c | tr -s ' \n' ' ')" "$(printf ' 14 lang="%s"' \
     ar de es fr it ja nl pl pt_BR zh_CN) "
-check "German generic name, Arabic summary, untranslated names" "$(grep -c \
-    '^GenericName\[de\]=Rechenrahmen$' "$desktop") $(grep -c -e '<summary xml:lang="ar">تكوين' \
-    "$metainfo") $(grep -c 'name xml:lang' "$metainfo")" "1 1 0"
 check "the release in the record" "$(grep -c '<release version="1.0.5"' "$metainfo")" 1
 
 # 2. The installed program, started elsewhere, plays its sound: ALSA writes it to a file. There
@@ -80,14 +77,10 @@ check "cpack -G DEB" "$([[ -n "$deb" ]] && echo yes)" yes
 check "package name and version" "$(dpkg-deb -f "$deb" Package Version 2>&1 | tr '\n' ' ')" \
     "Package: quillmere Version: 1.0.5 "
 check "library dependencies" "$(dpkg-deb -f "$deb" Depends | grep -c libqt6widgets6)" 1
-contents=$(dpkg-deb -c "$deb" 2>&1 | awk '{print $6}')
-for file in bin/quillmere share/quillmere/click.wav share/applications/$id.desktop \
-    share/metainfo/$id.metainfo.xml share/icons/hicolor/48x48/apps/$id.png; do
-    check "the package holds $file" "$(grep -cx "./usr/$file" <<<"$contents")" 1
-done
-dpkg-deb -x "$deb" "$tmp/deb"
-for file in "$desktop" "$metainfo" "$svg"; do
-    check "package's ${file#$share/}" "$(yes_if cmp "$tmp/deb/usr/${file#$prefix/}" "$file")" yes
+dpkg-deb -x "$deb" "$tmp/deb" # the package holds what an install puts in place, translated
+for file in bin/quillmere share/quillmere/click.wav ${desktop#$prefix/} ${metainfo#$prefix/} \
+    ${svg#$prefix/} share/icons/hicolor/48x48/apps/$id.png; do
+    check "the package holds $file" "$(yes_if cmp "$tmp/deb/usr/$file" "$prefix/$file")" yes
 done
 check "recommends" "$(dpkg-deb -f "$deb" Recommends)" \
     "fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n"

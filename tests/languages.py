@@ -1,5 +1,4 @@
-"""The running program, read through AT-SPI as a screen reader would, in the language LANG names:
-its texts are those of that language's translation file, or with none, the texts as written."""
+"""The running program read through AT-SPI in the language LANG names: its .ts file's texts, or the texts as written."""
 import glob
 import os
 import re
@@ -14,11 +13,11 @@ files = glob.glob(f"{sys.argv[1]}/quillmere_{language}.ts") or glob.glob(f"{sys.
 translated = {m.findtext("source"): m.findtext("translation") for f in files[:1] for m in ElementTree.parse(f).iter("message")}
 def tr(text, *args):  # an unfinished translation shows as written
     return re.sub(r"%(\d)", lambda m: str(args[int(m[1]) - 1]), translated.get(text) or text)
-caption = lambda text: tr(text).replace("&", "")
-role = lambda r: lambda a: a.getRole() == r
-
+caption, role = lambda text: tr(text).replace("&", ""), lambda r: lambda a: a.getRole() == r
 app = find(pyatspi.Registry.getDesktop(0), "Quillmere")
-check("the splash's texts", sorted(a.name for a in pyatspi.findAllDescendants(find(app, role(pyatspi.ROLE_DIALOG)), lambda a: a.name)),
+splash = find(app, role(pyatspi.ROLE_DIALOG))
+check("the splash, a dialog named Quillmere, its logo a picture", (splash.name, find(splash, tr("%1 logo", "Quillmere")).getRoleName()), ("Quillmere", "image"))
+check("the splash's texts", sorted(a.name for a in pyatspi.findAllDescendants(splash, lambda a: a.name)),
       sorted(["Dunmarrow", "Quillmere", tr("For Windows 95/98 /NT"), tr("Version %1.%2.%3", 1, 0, 5),
               tr("Dunmarrow Created By Corwynne"), tr("Press any key or click mouse to continue"), tr("%1 logo", "Quillmere")]))
 key("a")

@@ -22,7 +22,6 @@ ended_within() { # seconds; sets $ended (run it in this shell: only it can wait 
         sleep 0.05
     done
 }
-
 # 1. A key on the splash opens the main window; beads on two rods; base 16; F2 and Enter.
 start_program "$program" "$errors"
 xdotool key a
@@ -44,7 +43,6 @@ sleep 0.5
 xdotool key Return
 ended_within 3
 check "F2 then Enter ends the program at once" "$ended" "ended 0"
-
 # 2. A click on the splash's panel; closing the last window as a window manager's close button
 # does (WM_DELETE_WINDOW).
 start_program "$program" "$errors"

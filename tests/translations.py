@@ -1,6 +1,5 @@
-"""Every translation file complete and up to date with the code: lupdate, run on copies, finds no
-text a file lacks (unfinished) and none the code dropped (vanished, obsolete); every translation
-keeps its source's placeholders, and a caption's one mnemonic mark.
+"""Every translation file complete and up to date with the code: lupdate, run on copies, finds no text a file lacks
+(unfinished) or the code dropped (vanished, obsolete); each keeps its source's placeholders and a caption's one mnemonic.
 Usage: translations.py path/to/lupdate path/to/sources"""
 import glob, re, shutil, subprocess, sys, tempfile
 import xml.etree.ElementTree as ElementTree

@@ -79,7 +79,6 @@ private slots:
         QCOMPARE(control->property("text").toString(), caption);
         QCOMPARE(font.isEmpty() ? font : design(control->font()), font);
     }
-
     // A fresh window not as designed: title, size, colour, icon, base, beads at rest, the higher-
     // numbered of two overlapping beads drawn on top, focus; or controls that move on resizing.
     void freshWindow()
@@ -112,7 +111,6 @@ private slots:
         QCOMPARE(form.findChild<QWidget *>("ComExit")->geometry(), twips(8160, 4080, 855, 375));
         QCOMPARE(bead(&form, 0, Lower1)->geometry(), twips(7200, 4920, 495, 495));
     }
-
     // Ctrl+= `steps` times: a control (named second) not at its design times the zoom, its font
     // or bead picture not scaled (`size` pixels), a picture smoothed, or a press on the zoomed
     // body of a bead missing it (hit mask not scaled) or moving it to the wrong `beamTop`.
@@ -156,7 +154,6 @@ private slots:
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, body);
         QCOMPARE(image->y(), beamTop);
     }
-
     // A gesture moving the wrong beads or going to the wrong bead: on `rod`, each of `beads` is
     // pressed `down` twips below its top edge and released `release` pixels away, or double
     // clicked; then `lower` and `upper` beads are at the beam. Only a bead's body takes the mouse.
@@ -205,7 +202,6 @@ private slots:
                      BeadTop[k][k < 5 ? k >= 5 - lower : upper > 6 - k]);
         QCOMPARE(rodLabel(&form, rod)->text(), QString::number(lower + 5 * upper));
     }
-
     // Keys: Tab missing the frame or its first bead, an arrow astray, Space, Enter or Return not
     // pressing then clicking as the mouse does, a key the bead does not use swallowed; a bead
     // clicked taking the focus; a focused bead without a ring, or one left when the focus goes.
@@ -245,7 +241,6 @@ private slots:
         form.findChild<QWidget *>("ComView")->setFocus(); // the ring goes with the focus
         QCOMPARE(frame() != ringed, focus.startsWith("Image"));
     }
-
     // The read-out in the wrong base or a number misread. Every rod at 15 reads 225; a number
     // pasted into the total shows in base 16, except one too large for 32 bits, which stays as
     // typed with a box; "&Base 10" brings back the decimal total.

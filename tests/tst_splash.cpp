@@ -27,15 +27,12 @@ private slots:
         QVERIFY(splash.windowFlags() & Qt::SplashScreen);
         const QPoint centre = splash.screen()->availableGeometry().center();
         QVERIFY((splash.frameGeometry().center() - centre).manhattanLength() <= 4); // frame aside
-        QCOMPARE(at("lblVersion")->property("text").toString(), "Version 1.0.5");
-        QCOMPARE(at("lblProductName")->property("text").toString(), "Quillmere");
         // The version grew by a character at load and kept its right edge, the platform line's.
         QCOMPARE(at("lblVersion")->geometry().right(), at("lblPlatform")->geometry().right());
         QCOMPARE(at("FrmSplash")->geometry(), QRect(8, 8, 488, 270));
         QCOMPARE(at("imgLogo")->geometry(), QRect(24, 53, 121, 159));
         QCOMPARE(splash.findChild<platform::ImageControl *>()->picture().size(), QSize(206, 201));
     }
-
     // Each input goes to a splash of its own; a click lands 10, 5 pixels into the control named,
     // or the window: its blue margin. The main window loads once the splash is gone, and shows.
     void dismissal_data()

@@ -5,9 +5,7 @@ check() { # check "what" actual expected
     else failed=$((failed + 1)); echo "FAIL: $1: got '$2', expected '$3'"; fi
 }
 summary() { echo "$passed passed, $failed failed"; [[ $failed -eq 0 ]]; }
-
 caption="Quillmere Version 1.05 - By Corwynne"
-
 # start_program PROGRAM STDERR-FILE: starts the program, adding what it writes on stderr to the
 # file, and waits for its splash; sets $pid.
 start_program() {
@@ -16,12 +14,10 @@ start_program() {
     timeout 10 xdotool search --sync --onlyvisible --classname quillmere >/dev/null
     sleep 0.3
 }
-
 # Sets $window to the main window, once it is up.
 find_main_window() {
     window=$(timeout 5 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
 }
-
 # click_at X Y: a click at a place given in twips within the main window's client area, which
 # is 434 pixels high below the menu bar at a $zoom of 100 percent.
 zoom=100
