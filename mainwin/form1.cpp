@@ -290,9 +290,6 @@ void Form1::buildMenu()
     auto *file = new FileMenu(tr("&File"), this);
     file->setObjectName(QStringLiteral("File"));
     menuBar()->addMenu(file);
-    // The menu keeps its designed place at the left in a language written right to left too; its
-    // items read right to left.
-    menuBar()->setLayoutDirection(Qt::LeftToRight);
 
     //: Menu item: a fresh counting frame in place of the first window.
     auto *newMenu = new QMenu(tr("New"), file);
@@ -311,6 +308,12 @@ void Form1::buildMenu()
     exitItem->setChecked(true);
     exitItem->setShortcut(Qt::Key_F2);
     connect(exitItem, &QAction::triggered, this, [this] { Exit_Click(2); });
+
+    // The menu title keeps its designed place at the left in a language written right to left
+    // too; the menus themselves are laid out in the language's direction.
+    menuBar()->setLayoutDirection(Qt::LeftToRight);
+    for (QMenu *menu : {static_cast<QMenu *>(file), newMenu})
+        menu->setLayoutDirection(QGuiApplication::layoutDirection());
 
     // The check marks are part of the design: choosing an item does not clear them.
     for (QAction *item : {newItem, exitItem})

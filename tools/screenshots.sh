@@ -24,7 +24,9 @@ shot() {
 shot splash
 xdotool key a
 shot main
-xdotool key alt Down Right # the File menu and its New submenu, in any language
+opens=Right # the key that opens a submenu: Left in a language written right to left
+[[ $language == ar* ]] && opens=Left
+xdotool key alt Down $opens # the File menu and its New submenu
 shot menu
 xdotool key Escape Escape F2
 shot goodbye
