@@ -102,17 +102,19 @@ QAccessibleInterface *splashAccessible(const QString &className, QObject *object
     return nullptr;
 }
 
-// The width a label's caption may take, in twips. One sized to its text may grow away from the
-// edge it is aligned to, as far as the logo's margin from the panel's edge leaves free: a
-// right-aligned one up to that margin beside the logo, a left-aligned one up to that margin
-// from the panel's right edge. One of fixed size keeps its width.
-constexpr int room(const ControlDesign &label)
+// The room a label's caption may take, in pixels. One of fixed size keeps its width. One sized to
+// its text may grow away from the edge it is aligned to, as far as the logo's margin from the
+// panel's edge leaves free: a right-aligned one up to that margin beside the logo, a left-aligned
+// one up to that margin from the panel's right edge; it keeps its designed height, so as not to
+// grow over the label below.
+QSize captionRoom(const ControlDesign &label)
 {
     if (!label.sizedToText)
-        return label.width;
-    if (label.alignment & Qt::AlignRight)
-        return label.left + label.width - (Logo.left + Logo.width + Logo.left);
-    return Panel.width - Logo.left - label.left;
+        return {pixels(label.width), QWIDGETSIZE_MAX};
+    const int width = label.alignment & Qt::AlignRight
+                          ? label.left + label.width - (Logo.left + Logo.width + Logo.left)
+                          : Panel.width - Logo.left - label.left;
+    return {pixels(width), pixels(label.height)};
 }
 
 // A label sized to its text keeps the edge it is aligned to.
@@ -132,9 +134,7 @@ QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
     label->setAlignment(design.alignment | Qt::AlignTop);
     label->setAutoFillBackground(true);
     platform::place(label, design);
-    // A label sized to its text keeps to its designed height too, so as not to grow over the next.
-    const int height = design.sizedToText ? pixels(design.height) : QWIDGETSIZE_MAX;
-    platform::fitCaption(label, QSize(pixels(room(design)), height));
+    platform::fitCaption(label, captionRoom(design));
     if (design.sizedToText)
         fitToText(label);
     return label;
@@ -187,8 +187,7 @@ void FrmSplash::Form_Load()
     //: The program's version: major, minor and revision numbers, as in "Version 1.0.5".
     m_lblVersion->setText(
         tr("Version %1.%2.%3").arg(identity::Major).arg(identity::Minor).arg(identity::Revision));
-    platform::fitCaption(m_lblVersion,
-                         QSize(pixels(room(Labels[Version])), pixels(Labels[Version].height)));
+    platform::fitCaption(m_lblVersion, captionRoom(Labels[Version]));
     fitToText(m_lblVersion);
     m_lblProductName->setText(QLatin1String(identity::Title));
     fitToText(m_lblProductName);
