@@ -1,5 +1,5 @@
 # Sourced by the shell tests: records checks, and drives the real program under X with xdotool.
-passed=0 failed=0
+passed=0 failed=0 zoom=100 # $zoom: see click_at
 check() { # check "what" actual expected
     if [[ "$2" == "$3" ]]; then passed=$((passed + 1)); echo "PASS: $1"
     else failed=$((failed + 1)); echo "FAIL: $1: got '$2', expected '$3'"; fi
@@ -14,13 +14,14 @@ start_program() {
     timeout 10 xdotool search --sync --onlyvisible --classname quillmere >/dev/null
     sleep 0.3
 }
-# Sets $window to the main window, once it is up.
+# Sets $window to the main window once it is up, again when the splash closing made xdotool fail.
 find_main_window() {
-    window=$(timeout 5 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+    for _ in 1 2 3; do
+        window=$(timeout 5 xdotool search --sync --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1)
+        [[ -n "$window" ]] && return; done
 }
 # click_at X Y: a click at a place given in twips within the main window's client area, which
 # is 434 pixels high below the menu bar at a $zoom of 100 percent.
-zoom=100
 click_at() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + $1 * zoom / 1500)) $((Y + HEIGHT + (${2} - 6510) * zoom / 1500)) click 1
