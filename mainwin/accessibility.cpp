@@ -318,12 +318,13 @@ void describeBead(platform::ImageControl *bead, int image)
 {
     const board::Bead which = board::beadOfImage(image);
     const bool atBeam = bead->top() == board::topOf(which.kind, board::Place::Counted);
-    //: Where a bead is: moved to the beam, so it counts.
-    const QString atTheBeam = Texts::tr("at the beam");
-    //: Where a bead is: away from the beam, so it does not count.
-    const QString atRest = Texts::tr("at rest");
+    const QString place = atBeam
+                              //: Where a bead is: moved to the beam, so it counts.
+                              ? Texts::tr("at the beam")
+                              //: Where a bead is: away from the beam, so it does not count.
+                              : Texts::tr("at rest");
     //: A bead, then where it is: "Rod 3, lower bead 2, at rest".
-    const QString name = Texts::tr("%1, %2").arg(beadName(which), atBeam ? atTheBeam : atRest);
+    const QString name = Texts::tr("%1, %2").arg(beadName(which), place);
     if (bead->accessibleName() != name)
         bead->setAccessibleName(name);
 }

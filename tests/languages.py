@@ -1,8 +1,5 @@
 """The running program read through AT-SPI in the language LANG names: its .ts file's texts, or the texts as written."""
-import glob
-import os
-import re
-import sys
+import glob, os, re, sys
 import xml.etree.ElementTree as ElementTree
 
 import pyatspi
