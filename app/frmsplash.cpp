@@ -129,11 +129,8 @@ void fitToText(QLabel *label)
 // Labels are opaque and single-line, their caption at the top.
 QLabel *makeLabel(const ControlDesign &design, QWidget *panel)
 {
-    auto *label = new QLabel(QCoreApplication::translate("FrmSplash", design.caption), panel);
-    label->setFont(platform::designFont(design.font));
-    label->setAlignment(design.alignment | Qt::AlignTop);
-    label->setAutoFillBackground(true);
-    platform::place(label, design);
+    QLabel *label = platform::designLabel(
+        new QLabel(QCoreApplication::translate("FrmSplash", design.caption), panel), design);
     platform::fitCaption(label, captionRoom(design));
     if (design.sizedToText)
         fitToText(label);

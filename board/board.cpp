@@ -48,16 +48,7 @@ void checkRod(int rod)
 
 } // namespace
 
-Bead beadOfImage(int image)
-{
-    if (image < 1 || image > ImageCount)
-        throw std::out_of_range("bead image out of range");
-    if (image <= RodCount * LowerBeadCount)
-        return {(image - 1) / LowerBeadCount, static_cast<BeadKind>((image - 1) % LowerBeadCount)};
-    return {(image - 76) / 2, image % 2 == 0 ? Outer : Inner};
-}
-
-int imageOf(Bead bead)
+int numberOf(Bead bead)
 {
     checkRod(bead.rod);
     switch (deckOf(bead.kind)) {
@@ -67,6 +58,11 @@ int imageOf(Bead bead)
         return 76 + 2 * bead.rod + (bead.kind == Inner ? 1 : 0);
     }
     return 0;
+}
+
+bool Moves::contains(Bead bead) const
+{
+    return std::any_of(begin(), end(), [bead](const BeadMove &move) { return move.bead == bead; });
 }
 
 Bead neighbour(Bead bead, Step step)
@@ -95,9 +91,15 @@ std::int32_t Board::total() const
     return sum;
 }
 
-Moves Board::act(int image, Gesture gesture)
+Place Board::place(Bead bead) const
 {
-    const Bead bead = beadOfImage(image);
+    checkRod(bead.rod);
+    return m_places[bead.rod][static_cast<int>(bead.kind)];
+}
+
+Moves Board::act(Bead bead, Gesture gesture)
+{
+    checkRod(bead.rod);
     const Rule &rule = Rules[static_cast<int>(bead.kind)];
     const DeckAction &action = gesture == Gesture::Press ? rule.press : rule.click;
     const bool upper = deckOf(bead.kind) == Deck::Upper;
@@ -106,8 +108,11 @@ Moves Board::act(int image, Gesture gesture)
 
     Moves moves;
     for (int k = static_cast<int>(action.first); k <= static_cast<int>(action.last); ++k) {
-        const auto kind = static_cast<BeadKind>(k);
-        moves.add({imageOf({bead.rod, kind}), topOf(kind, action.place)});
+        Place &place = m_places[bead.rod][k];
+        if (place != action.place) {
+            place = action.place;
+            moves.add({{bead.rod, static_cast<BeadKind>(k)}, place});
+        }
     }
 
     deckValue =

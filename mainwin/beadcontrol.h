@@ -5,17 +5,24 @@
 
 namespace mainwin {
 
-// A bead's picture that the keyboard works as well as the mouse. Space, Enter and Return ask for
-// what a click would do, the arrow keys for a step to a neighbouring bead; every other key goes
-// on to the window (F1, F2, Alt with a letter). A click gives a bead no focus, so a bead that has
-// the focus got it from the keyboard or from assistive technology, and it shows a ring.
+// A bead's picture, Image1 .. Image105, standing at its rest place or at the beam. It names
+// itself for assistive technology from where it stands ("Rod 3, lower bead 2, at rest"), and the
+// keyboard works it as well as the mouse: Space, Enter and Return ask for what a click would do,
+// the arrow keys for a step to a neighbouring bead; every other key goes on to the window (F1, F2,
+// Alt with a letter). A click gives a bead no focus, so a bead that has the focus got it from the
+// keyboard or from assistive technology, and it shows a ring.
 class BeadControl : public platform::ImageControl
 {
     Q_OBJECT
 
 public:
-    BeadControl(int image, QWidget *parent);
-    int image() const { return m_image; }
+    BeadControl(board::Bead bead, QWidget *parent);
+    board::Bead bead() const { return m_bead; }
+    board::Place place() const { return m_place; }
+    void setPlace(board::Place place);
+
+    // Also draws the picture at the zoomed size, pixel for pixel.
+    void setZoom(const platform::Zoom &zoom) override;
 
 signals:
     void activated();
@@ -28,7 +35,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_image;
+    board::Bead m_bead;
+    board::Place m_place = board::Place::Rest;
 };
 
 } // namespace mainwin

@@ -1,17 +1,15 @@
 #include "form1.h"
 
-#include "accessibility.h"
-#include "beadcontrol.h"
+#include "clientarea.h"
+#include "countingframe.h"
 #include "form1layout.h"
 #include "platform/fonts.h"
-#include "platform/imagecontrol.h"
-#include "platform/linecontrol.h"
 #include "platform/messagebox.h"
 #include "platform/numbers.h"
 #include "platform/program.h"
 #include "platform/sound.h"
-#include "platform/twips.h"
 #include "platform/windowdesign.h"
+#include "rodlabel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,27 +17,18 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <algorithm>
 
-#include <vector>
-
 using namespace mainwin;
 using platform::pixels;
 using platform::place;
-using platform::twipsRect;
 
 namespace {
-
-const QString ClickSound = QStringLiteral("click.wav");
-
-// The frame's tab stop at first: the lower bead next to the beam on the leftmost rod.
-constexpr board::Bead FirstTabStop{board::RodCount - 1, board::BeadKind::Lower5};
 
 QPointer<Form1> &defaultInstance()
 {
@@ -60,53 +49,6 @@ const QIcon &sharedWindowIcon()
     static const QIcon icon(QStringLiteral(":/assets/quillmere.ico"));
     return icon;
 }
-
-// Bead pictures are 32 x 32 and stretched to their 495-twip square, 33 pixels at 100 percent,
-// pixel for pixel (nearest neighbour) at every zoom, so their edges stay sharp.
-QPixmap beadPicture(const QString &path, int percent = 100)
-{
-    const int side = pixels(float(board::BeadSize), percent);
-    const QString key = percent == 100 ? path : path + QString::number(side);
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(path).scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        QPixmapCache::insert(key, picture);
-    }
-    return picture;
-}
-
-QString beadPicturePath(int image)
-{
-    return board::deckOf(board::beadOfImage(image).kind) == board::Deck::Lower
-               ? QStringLiteral(":/assets/lowerbead.ico")
-               : QStringLiteral(":/assets/upperbead.ico");
-}
-
-// Labels are opaque, single-line and of fixed size, their text at the top left.
-QLabel *makeLabel(const QString &caption, const platform::FontDesign &font, const QPalette &colours,
-                  QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setFont(platform::designFont(font));
-    label->setPalette(colours);
-    label->setAutoFillBackground(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-// The client area paints its own background colour. It sets no palette: the controls on it keep
-// the application's, so the style's cached pictures of them serve every window alike.
-class ClientArea : public QWidget
-{
-public:
-    ClientArea(const QColor &colour, QWidget *parent) : QWidget(parent), m_colour(colour) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
-
-private:
-    QColor m_colour;
-};
 
 // The menu title "&File". Its one item, "New", carries a submenu: hovering over it opens the
 // submenu, and clicking it runs New as any other item would.
@@ -138,29 +80,22 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setWindowIcon(sharedWindowIcon());
     setFont(platform::designFont(layout::DefaultFont));
 
-    auto *client = new ClientArea(rgb(layout::BackColour), this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    m_accessible = std::make_unique<accessibility::Frame>(client, m_images, m_Label1);
-
-    const Lines lines = buildFrame(client);
-    buildBeads(client);
-    buildReadOut(client);
+    m_client = new ClientArea(rgb(layout::BackColour), this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    // Made from the bottom of the stack up: the frame, then the read-out and the buttons.
+    m_frame = new CountingFrame(m_client);
+    m_client->setFrame(m_frame);
+    connect(m_frame, &CountingFrame::acted, this, &Form1::beadActed);
+    buildReadOut();
     buildMenu();
-    // The buttons in tab-index order, 15 to 20; the text box, 21, follows them.
-    const std::array<QPushButton *, 6> buttons{m_ComView, m_ComHide, m_ComReset,
-                                               m_ComExit, m_ComHex,  m_ComBase};
-    applyStackingAndTabOrder(lines, buttons);
-    accessibility::nameControls({m_images, m_Label1, buttons, m_LabBase, m_LabHex, m_TextBin});
+    nameControls();
     addClassroomKeys();
 
     // The controls keep their places whatever the window's size: a smaller window cuts them off
     // at the right and bottom.
-    resize(pixels(layout::ClientWidth),
-           pixels(layout::ClientHeight) + menuBar()->sizeHint().height());
+    resize(contentSize(100) + QSize(0, menuBar()->sizeHint().height()));
 }
-
-Form1::~Form1() = default;
 
 Form1 *Form1::defaultForm()
 {
@@ -189,99 +124,52 @@ void Form1::unload()
     close();
 }
 
-Form1::Lines Form1::buildFrame(QWidget *client)
+const board::Board &Form1::board() const
 {
-    Lines lines{};
-    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-    for (const layout::LineDesign &line : layout::FrameLines) {
-        auto *control = new platform::LineControl({line.x1, line.y1}, {line.x2, line.y2},
-                                                  layout::FrameLineWidth, windowText, client);
-        control->setObjectName(QStringLiteral("Line%1").arg(line.number));
-        lines[line.number - 1] = control;
-    }
-    for (int rod = 0; rod < board::RodCount; ++rod) {
-        const int x = layout::rodWireX(rod);
-        const int number = layout::FirstRodWire + rod;
-        auto *wire =
-            new platform::LineControl({x, layout::RodWireTop}, {x, layout::RodWireBottom},
-                                      layout::RodWireWidth, rgb(layout::RodWireColour), client);
-        wire->setObjectName(QStringLiteral("Line%1").arg(number));
-        lines[number - 1] = wire;
-    }
-    return lines;
+    return m_frame->board();
 }
 
-void Form1::buildBeads(QWidget *client)
+void Form1::buildReadOut()
 {
-    for (int image = 1; image <= board::ImageCount; ++image) {
-        const board::Bead bead = board::beadOfImage(image);
-        auto *control = new BeadControl(image, client);
-        control->setObjectName(QStringLiteral("Image%1").arg(image));
-        control->setPicture(beadPicture(beadPicturePath(image)));
-        control->setTwipsGeometry(board::beadLeft(bead.rod),
-                                  board::topOf(bead.kind, board::Place::Rest), board::BeadSize,
-                                  board::BeadSize);
-        connect(control, &platform::ImageControl::mouseDown, this,
-                [this, image] { beadGesture(image, board::Gesture::Press); });
-        connect(control, &platform::ImageControl::clicked, this,
-                [this, image] { beadGesture(image, board::Gesture::Click); });
-        connect(control, &BeadControl::activated, this, [this, image] { clickBead(image); });
-        connect(control, &BeadControl::focused, this, [this, image] { setTabStopBead(image); });
-        connect(control, &BeadControl::stepped, this, [this, image](board::Step step) {
-            const board::Bead next = board::neighbour(board::beadOfImage(image), step);
-            m_images[board::imageOf(next) - 1]->setFocus(Qt::OtherFocusReason);
-        });
-        m_images[image - 1] = control;
-    }
-}
-
-void Form1::buildReadOut(QWidget *client)
-{
-    const QPalette system = QApplication::palette();
     const layout::ControlTable &controls = layout::Controls;
 
-    const auto button = [this, client](const platform::ControlDesign &design,
-                                       void (Form1::*click)()) {
-        auto *control = place(new QPushButton(tr(design.caption), client), design);
-        control->setAutoDefault(false);
-        platform::fitCaption(control);
-        connect(control, &QPushButton::clicked, this, click);
-        return control;
-    };
-    m_ComHide = button(controls.ComHide, &Form1::ComHide_Click);
-    m_ComView = button(controls.ComView, &Form1::ComView_Click);
-    m_ComHex = button(controls.ComHex, &Form1::ComHex_Click);
-    m_ComBase = button(controls.ComBase, &Form1::ComBase_Click);
-    m_ComReset = button(controls.ComReset, &Form1::ComReset_Click);
-    m_ComExit = button(controls.ComExit, &Form1::ComExit_Click);
-
-    QPalette baseLabelColours = system;
+    QPalette baseLabelColours = QApplication::palette();
     baseLabelColours.setColor(QPalette::Window, rgb(layout::BackColour));
-    baseLabelColours.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
+    baseLabelColours.setColor(QPalette::WindowText, baseLabelColours.color(QPalette::ButtonText));
     const auto baseLabel = [&](const platform::ControlDesign &design) {
-        QLabel *label =
-            place(makeLabel(tr(design.caption), design.font, baseLabelColours, client), design);
+        QLabel *label = platform::designLabel(new QLabel(tr(design.caption), m_client), design);
+        label->setPalette(baseLabelColours);
         platform::fitCaption(label, QSize(label->width(), QWIDGETSIZE_MAX));
         return label;
     };
     m_LabBase = baseLabel(controls.LabBase);
     m_LabHex = baseLabel(controls.LabHex);
 
-    m_TextBin = place(new QLineEdit(client), controls.TextBin);
+    const auto button = [this](const platform::ControlDesign &design, void (Form1::*click)()) {
+        auto *control = place(new QPushButton(tr(design.caption), m_client), design);
+        control->setAutoDefault(false);
+        platform::fitCaption(control);
+        connect(control, &QPushButton::clicked, this, click);
+        return control;
+    };
+    // In tab-index order, 15 to 20; the text box, 21, follows them, and the frame follows it.
+    m_ComView = button(controls.ComView, &Form1::ComView_Click);
+    m_ComHide = button(controls.ComHide, &Form1::ComHide_Click);
+    m_ComReset = button(controls.ComReset, &Form1::ComReset_Click);
+    m_ComExit = button(controls.ComExit, &Form1::ComExit_Click);
+    m_ComHex = button(controls.ComHex, &Form1::ComHex_Click);
+    m_ComBase = button(controls.ComBase, &Form1::ComBase_Click);
+
+    m_TextBin = place(new QLineEdit(m_client), controls.TextBin);
     m_TextBin->setFont(platform::designFont(controls.TextBin.font));
     m_TextBin->setMaxLength(layout::TextBinMaxLength);
 
-    QPalette rodLabelColours = system;
-    rodLabelColours.setColor(QPalette::Window, system.color(QPalette::Base));
-    rodLabelColours.setColor(QPalette::WindowText, system.color(QPalette::Text));
-    for (int rod = 0; rod < board::RodCount; ++rod) {
-        QLabel *label =
-            makeLabel(QStringLiteral("0"), layout::RodLabelFont, rodLabelColours, client);
-        label->setObjectName(QStringLiteral("Label1(%1)").arg(rod));
-        label->setGeometry(twipsRect(layout::rodLabelLeft(rod), layout::RodLabelTop,
-                                     layout::RodLabelWidth, layout::RodLabelHeight));
-        m_Label1[rod] = label;
-    }
+    QWidget *previous = m_ComView;
+    for (QWidget *next : std::initializer_list<QWidget *>{m_ComHide, m_ComReset, m_ComExit,
+                                                          m_ComHex, m_ComBase, m_TextBin})
+        setTabOrder(std::exchange(previous, next), next);
+    m_frame->setTabOrderAfter(m_TextBin);
+    m_ComView->setFocus();
 }
 
 void Form1::buildMenu()
@@ -296,18 +184,14 @@ void Form1::buildMenu()
     newMenu->setObjectName(QStringLiteral("New"));
     QAction *newItem = file->addMenu(newMenu);
     newItem->setObjectName(QStringLiteral("New"));
-    newItem->setCheckable(true);
-    newItem->setChecked(true);
     newItem->setShortcut(Qt::Key_F1);
-    connect(newItem, &QAction::triggered, this, [this] { New_Click(2); });
+    connect(newItem, &QAction::triggered, this, &Form1::New_Click);
 
     //: Menu item: ends the program.
     QAction *exitItem = newMenu->addAction(tr("Exit"));
     exitItem->setObjectName(QStringLiteral("Exit"));
-    exitItem->setCheckable(true);
-    exitItem->setChecked(true);
     exitItem->setShortcut(Qt::Key_F2);
-    connect(exitItem, &QAction::triggered, this, [this] { Exit_Click(2); });
+    connect(exitItem, &QAction::triggered, this, &Form1::Exit_Click);
 
     // The menu title keeps its designed place at the left in a language written right to left
     // too; the menus themselves are laid out in the language's direction.
@@ -316,62 +200,31 @@ void Form1::buildMenu()
         menu->setLayoutDirection(QGuiApplication::layoutDirection());
 
     // The check marks are part of the design: choosing an item does not clear them.
-    for (QAction *item : {newItem, exitItem})
+    for (QAction *item : {newItem, exitItem}) {
+        item->setCheckable(true);
+        item->setChecked(true);
         connect(item, &QAction::toggled, item, [item] { item->setChecked(true); });
-}
-
-void Form1::applyStackingAndTabOrder(const Lines &lines,
-                                     const std::array<QPushButton *, 6> &buttonsInTabOrder)
-{
-    const auto line = [&lines](int number) { return lines[number - 1]; };
-    // Top-most first: the beads, a higher number above a lower; the base marks; the frame and the
-    // beam; the wire Line15; the rod labels; the other wires.
-    std::vector<QWidget *> topMostFirst(m_images.rbegin(), m_images.rend());
-    topMostFirst.insert(topMostFirst.end(), {m_LabBase, m_LabHex, line(3), line(1), line(2),
-                                             line(4), line(5), line(15)});
-    topMostFirst.insert(topMostFirst.end(), m_Label1.rbegin(), m_Label1.rend());
-    for (int number = 20; number >= 16; --number)
-        topMostFirst.push_back(line(number));
-    for (int number = 14; number >= 6; --number)
-        topMostFirst.push_back(line(number));
-    for (auto it = topMostFirst.rbegin(); it != topMostFirst.rend(); ++it)
-        (*it)->raise();
-
-    // The buttons and the text box lie above all that, and take the focus in tab-index order.
-    std::vector<QWidget *> tabOrder(buttonsInTabOrder.begin(), buttonsInTabOrder.end());
-    tabOrder.push_back(m_TextBin);
-    QWidget *previous = nullptr;
-    for (QWidget *control : tabOrder) {
-        control->raise();
-        if (previous)
-            setTabOrder(previous, control);
-        else
-            control->setFocus();
-        previous = control;
     }
-    setTabStopBead(board::imageOf(FirstTabStop));
 }
 
-void Form1::setTabStopBead(int image)
+void Form1::nameControls()
 {
-    if (m_tabStopBead != 0)
-        m_images[m_tabStopBead - 1]->setFocusPolicy(Qt::NoFocus);
-    m_tabStopBead = image;
-    m_images[image - 1]->setFocusPolicy(Qt::TabFocus);
-    setTabOrder(m_TextBin, m_images[image - 1]);
+    // A button's name is its caption without the mnemonic mark, or without the "(&H)" that
+    // follows a caption in a script with no such letter.
+    static const QRegularExpression keyAfterCaption(QStringLiteral("\\s*\\(&\\w\\)$"));
+    for (QPushButton *button : {m_ComHide, m_ComView, m_ComHex, m_ComBase, m_ComReset, m_ComExit})
+        button->setAccessibleName(
+            platform::withoutMnemonic(QString(button->text()).remove(keyAfterCaption)));
+    // The base marks' captions do not say what they are, and "Base 10" is also the caption of a
+    // button; the text box has no caption.
+    m_LabBase->setAccessibleName(tr("Read-out in base 10"));
+    m_LabHex->setAccessibleName(tr("Read-out in base 16"));
+    //: The box that shows the sum of all the rods.
+    m_TextBin->setAccessibleName(tr("Total"));
 }
 
 void Form1::addClassroomKeys()
 {
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{m_ComHide, m_ComView, m_ComHex, m_ComBase, m_ComReset,
-                                          m_ComExit, m_LabBase, m_LabHex, m_TextBin})
-        m_designed.push_back(
-            {control, control->geometry(),
-             control->testAttribute(Qt::WA_SetFont) ? control->font().pixelSize() : 0});
-    for (QLabel *label : m_Label1)
-        m_designed.push_back({label, label->geometry(), label->font().pixelSize()});
-
     // Window shortcuts, not menu items: the menu stays as it is designed.
     const auto key = [this](std::initializer_list<QKeySequence> keys, auto run) {
         auto *action = new QAction(this);
@@ -398,45 +251,31 @@ void Form1::addClassroomKeys()
                                 "click sound off or on"));
 }
 
-void Form1::applyZoom(int percent, QPoint origin)
+QSize Form1::contentSize(int percent) const
 {
-    m_zoom = percent;
-    const auto scaled = [percent](int length) { return qRound(float(length * percent) / 100); };
-    QWidget *client = centralWidget();
+    const platform::Zoom zoom{percent, {}};
+    return {zoom.length(pixels(layout::ClientWidth)), zoom.length(pixels(layout::ClientHeight))};
+}
+
+void Form1::applyZoom(const platform::Zoom &zoom)
+{
+    m_zoom = zoom;
     QFont font = platform::designFont(layout::DefaultFont);
-    font.setPixelSize(scaled(font.pixelSize()));
-    client->setFont(font);
-    for (const Designed &designed : m_designed) {
-        const QRect &at = designed.place;
-        designed.control->setGeometry(origin.x() + scaled(at.x()), origin.y() + scaled(at.y()),
-                                      scaled(at.width()), scaled(at.height()));
-        if (designed.fontPixels != 0) {
-            font = designed.control->font();
-            font.setPixelSize(scaled(designed.fontPixels));
-            designed.control->setFont(font);
-        }
-    }
-    for (QObject *child : client->children()) {
-        if (auto *line = qobject_cast<platform::LineControl *>(child))
-            line->setZoom(percent, origin);
-    }
-    for (int image = 1; image <= board::ImageCount; ++image) {
-        m_images[image - 1]->setZoom(percent, origin);
-        m_images[image - 1]->setPicture(beadPicture(beadPicturePath(image), percent));
-    }
+    font.setPixelSize(zoom.length(font.pixelSize()));
+    m_client->setFont(font);
+    platform::setZoom(m_client, zoom);
 }
 
 void Form1::setZoom(int percent)
 {
     if (m_fullScreen)
         return;
-    applyZoom(percent, {});
+    applyZoom({percent, {}});
     // The window fits the zoomed content, within the screen.
     const QRect screenArea = screen()->availableGeometry();
-    QRect wanted(geometry().topLeft(), QSize(pixels(float(layout::ClientWidth), percent),
-                                             pixels(float(layout::ClientHeight), percent) +
-                                                 menuBar()->sizeHint().height())
-                                           .boundedTo(screenArea.size()));
+    QRect wanted(geometry().topLeft(),
+                 (contentSize(percent) + QSize(0, menuBar()->sizeHint().height()))
+                     .boundedTo(screenArea.size()));
     wanted.moveRight(std::min(wanted.right(), screenArea.right()));
     wanted.moveBottom(std::min(wanted.bottom(), screenArea.bottom()));
     setGeometry(wanted);
@@ -444,7 +283,7 @@ void Form1::setZoom(int percent)
 
 void Form1::zoomBy(int steps)
 {
-    const auto at = std::find(ZoomSteps.begin(), ZoomSteps.end(), m_zoom) - ZoomSteps.begin();
+    const auto at = std::find(ZoomSteps.begin(), ZoomSteps.end(), zoom()) - ZoomSteps.begin();
     setZoom(ZoomSteps[std::size_t(std::clamp<long>(at + steps, 0, ZoomSteps.size() - 1))]);
 }
 
@@ -456,11 +295,11 @@ void Form1::toggleFullScreen()
         m_leaveFullScreen->setEnabled(false);
         showNormal();
         setGeometry(m_windowedGeometry);
-        applyZoom(m_windowedZoom, {});
+        applyZoom({m_windowedZoom, {}});
         activateWindow();
         return;
     }
-    m_windowedZoom = m_zoom;
+    m_windowedZoom = zoom();
     m_windowedGeometry = geometry();
     m_leaveFullScreen->setEnabled(true);
     const QRect screenArea = screen()->geometry();
@@ -471,38 +310,21 @@ void Form1::toggleFullScreen()
     const QSize room = screenArea.size() - QSize(0, menuBar()->sizeHint().height());
     int percent = ZoomSteps.front();
     for (const int step : ZoomSteps) {
-        if (pixels(float(layout::ClientWidth), step) <= room.width() &&
-            pixels(float(layout::ClientHeight), step) <= room.height())
+        if (contentSize(step).width() <= room.width() &&
+            contentSize(step).height() <= room.height())
             percent = step;
     }
-    const QSize content(pixels(float(layout::ClientWidth), percent),
-                        pixels(float(layout::ClientHeight), percent));
-    applyZoom(percent,
-              QPoint((room.width() - content.width()) / 2, (room.height() - content.height()) / 2));
+    const QSize content = contentSize(percent);
+    applyZoom({percent, QPoint((room.width() - content.width()) / 2,
+                               (room.height() - content.height()) / 2)});
 }
 
-void Form1::beadGesture(int image, board::Gesture gesture)
+void Form1::beadActed(board::Bead bead, bool changed)
 {
-    platform::playSound(ClickSound);
-    const int rod = board::beadOfImage(image).rod;
-    const float top = m_images[image - 1]->top();
-    const std::int16_t rodValue = m_board.RodValue(rod);
-    for (const board::BeadMove &move : m_board.act(image, gesture)) {
-        m_images[move.image - 1]->setTop(move.top);
-        accessibility::describeBead(m_images[move.image - 1], move.image);
-    }
     BaseView();
     // A press that leaves the bead for a click to move has nothing to tell yet.
-    if (m_images[image - 1]->top() != top || m_board.RodValue(rod) != rodValue)
-        m_accessible->announceBead(image);
-}
-
-void Form1::clickBead(int image)
-{
-    const float top = m_images[image - 1]->top();
-    beadGesture(image, board::Gesture::Press);
-    if (m_images[image - 1]->top() == top)
-        beadGesture(image, board::Gesture::Click);
+    if (changed)
+        m_client->announce(m_frame->spokenAfterAction(bead));
 }
 
 void Form1::showBase16(bool base16)
@@ -516,16 +338,16 @@ void Form1::showBase16(bool base16)
 void Form1::writeRodValues(bool base16)
 {
     for (int rod = 0; rod < board::RodCount; ++rod) {
-        const std::int16_t value = m_board.RodValue(rod);
-        accessibility::showRodValue(m_Label1[rod], base16 ? platform::hexText(value)
-                                                          : platform::decimalText(value));
+        const std::int16_t value = board().RodValue(rod);
+        m_frame->rodLabel(rod)->setValue(base16 ? platform::hexText(value)
+                                                : platform::decimalText(value));
     }
 }
 
 void Form1::BaseView()
 {
     writeRodValues(false);
-    m_TextValue = m_board.total();
+    m_TextValue = board().total();
     m_TextBin->setText(platform::decimalText(m_TextValue));
     showBase16(false);
 }
@@ -541,8 +363,6 @@ bool Form1::HexView()
     }
     m_TextValue = *typed;
     writeRodValues(true);
-    const std::int32_t HexTotal = m_board.total();
-    m_TextBin->setText(platform::hexText(HexTotal));
     showBase16(true);
     return true;
 }
@@ -552,7 +372,7 @@ void Form1::ComBase_Click()
     BaseView();
     //: Told to a screen reader when the numbers switch to base 10; also what the "Base 10" mark
     //: beside the total is called.
-    m_accessible->announce(tr("Read-out in base 10"));
+    m_client->announce(tr("Read-out in base 10"));
 }
 
 void Form1::ComHex_Click()
@@ -562,7 +382,7 @@ void Form1::ComHex_Click()
     m_TextBin->setText(platform::hexText(m_TextValue));
     //: Told to a screen reader when the numbers switch to base 16; also what the "Hexadecimal"
     //: mark beside the total is called.
-    m_accessible->announce(tr("Read-out in base 16"));
+    m_client->announce(tr("Read-out in base 16"));
 }
 
 void Form1::ComReset_Click()
@@ -571,7 +391,7 @@ void Form1::ComReset_Click()
     showFresh();
 }
 
-void Form1::New_Click(int /*index*/)
+void Form1::New_Click()
 {
     if (Form1 *form = loadedDefault())
         form->unload();
@@ -580,22 +400,21 @@ void Form1::New_Click(int /*index*/)
 
 void Form1::setAnswersVisible(bool visible)
 {
-    for (int answerIndex = 0; answerIndex < board::RodCount; ++answerIndex)
-        accessibility::showRodLabel(m_Label1[answerIndex], visible);
+    m_frame->setAnswersVisible(visible);
 }
 
 void Form1::ComHide_Click()
 {
     setAnswersVisible(false);
     //: Told to a screen reader when the rod values are hidden.
-    m_accessible->announce(tr("Answers hidden"));
+    m_client->announce(tr("Answers hidden"));
 }
 
 void Form1::ComView_Click()
 {
     setAnswersVisible(true);
     //: Told to a screen reader when the rod values are shown again.
-    m_accessible->announce(tr("Answers shown"));
+    m_client->announce(tr("Answers shown"));
 }
 
 void Form1::ComExit_Click()
@@ -605,7 +424,7 @@ void Form1::ComExit_Click()
     platform::endProgram();
 }
 
-void Form1::Exit_Click(int /*index*/)
+void Form1::Exit_Click()
 {
     ComExit_Click();
 }

@@ -21,7 +21,6 @@ inline constexpr const char *Caption =
 
 // Fonts: family and size in points.
 inline constexpr FontDesign DefaultFont{"MS Sans Serif", 8.25};
-inline constexpr FontDesign RodLabelFont{"MS Sans Serif", 9.75, true};
 inline constexpr FontDesign BaseLabelFont{"Times New Roman", 9.75, true, true};
 inline constexpr FontDesign TextBinFont{"MS Sans Serif", 12, true};
 
@@ -65,44 +64,5 @@ inline constexpr ControlTable Controls{};
 
 // The total holds at most eight characters.
 inline constexpr int TextBinMaxLength = 8;
-
-// Rod value labels Label1(r): under the wire of rod r.
-constexpr int rodLabelLeft(int rod)
-{
-    return 7320 - 480 * rod;
-}
-inline constexpr int RodLabelTop = 5760;
-inline constexpr int RodLabelWidth = 375;
-inline constexpr int RodLabelHeight = 255;
-
-// The frame and the beam, Line1 .. Line5, in the system's window-text colour, 5 pixels wide: the
-// line's number and its ends (x1, y1) and (x2, y2).
-struct LineDesign
-{
-    int number;
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-};
-inline constexpr int FrameLineWidth = 5;
-inline constexpr std::array<LineDesign, 5> FrameLines{{
-    {3, 240, 360, 7920, 360},   // top edge
-    {1, 240, 360, 240, 5280},   // left edge
-    {2, 240, 5280, 7920, 5280}, // bottom edge
-    {4, 7920, 360, 7920, 5280}, // right edge
-    {5, 240, 2040, 7920, 2040}, // the beam
-}};
-
-// Rod wires Line6 .. Line20, silver, 2 pixels wide: rod r's wire is line 6 + r.
-constexpr int rodWireX(int rod)
-{
-    return 7440 - 480 * rod;
-}
-inline constexpr int RodWireTop = 360;
-inline constexpr int RodWireBottom = 5280;
-inline constexpr int RodWireWidth = 2;
-inline constexpr int RodWireColour[3] = {192, 192, 192};
-inline constexpr int FirstRodWire = 6;
 
 } // namespace mainwin::layout

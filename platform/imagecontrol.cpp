@@ -36,20 +36,19 @@ void ImageControl::setTwipsGeometry(int left, float top, int width, int height)
 void ImageControl::setTop(float twips)
 {
     m_top = twips;
-    move(x(), m_origin.y() + pixels(twips, m_zoom));
+    placeInParent();
 }
 
-void ImageControl::setZoom(int percent, QPoint origin)
+void ImageControl::setZoom(const Zoom &zoom)
 {
-    m_zoom = percent;
-    m_origin = origin;
+    m_zoom = zoom;
     placeInParent();
 }
 
 void ImageControl::placeInParent()
 {
-    setGeometry(m_origin.x() + pixels(float(m_left), m_zoom), m_origin.y() + pixels(m_top, m_zoom),
-                pixels(float(m_width), m_zoom), pixels(float(m_height), m_zoom));
+    setGeometry(
+        m_zoom.rect(QRect(pixels(m_left), pixels(m_top), pixels(m_width), pixels(m_height))));
 }
 
 void ImageControl::paintEvent(QPaintEvent *)
@@ -58,11 +57,10 @@ void ImageControl::paintEvent(QPaintEvent *)
     painter.drawPixmap(rect(), m_picture);
 }
 
-void ImageControl::mousePressEvent(QMouseEvent *event)
+void ImageControl::mousePressEvent(QMouseEvent *)
 {
     m_pressed = true;
-    const QPointF at = event->position() * TwipsPerPixel * 100 / m_zoom;
-    emit mouseDown(event->button(), event->modifiers(), float(at.x()), float(at.y()));
+    emit mouseDown();
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowdesign.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ namespace platform {
 // the transparent margin go to whatever lies below. The click comes when the last button is
 // released over the picture, judged where the control stands after the press was handled: a
 // control that the press moved away from under the pointer gets no click.
-class ImageControl : public QWidget
+class ImageControl : public QWidget, public Zoomable
 {
     Q_OBJECT
 
@@ -27,14 +29,13 @@ public:
     float top() const { return m_top; }
     void setTop(float twips);
 
-    // Shows the control at its twips geometry times `percent`, moved by `origin` in pixels. The
-    // picture is the caller's to scale.
-    void setZoom(int percent, QPoint origin);
-    int zoom() const { return m_zoom; }
+    // Shows the control at its twips geometry times the zoom. The picture is the caller's to scale.
+    void setZoom(const Zoom &zoom) override;
+    const Zoom &zoom() const { return m_zoom; }
 
 signals:
-    // Button and modifiers as Qt reports them; x and y in twips within the control.
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    // Any mouse button went down over the picture.
+    void mouseDown();
     void clicked();
 
 protected:
@@ -51,8 +52,7 @@ private:
     float m_top = 0;
     int m_width = 0;
     int m_height = 0;
-    int m_zoom = 100;
-    QPoint m_origin;
+    Zoom m_zoom;
     bool m_pressed = false;
 };
 

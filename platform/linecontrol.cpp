@@ -11,16 +11,15 @@ LineControl::LineControl(QPoint fromTwips, QPoint toTwips, int width, const QCol
     : QWidget(parent), m_from(fromTwips), m_to(toTwips), m_width(width), m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setZoom(100, {});
+    setZoom({});
 }
 
-void LineControl::setZoom(int percent, QPoint origin)
+void LineControl::setZoom(const Zoom &zoom)
 {
-    const auto at = [percent, origin](QPoint twips) {
-        return origin +
-               QPoint(pixels(float(twips.x()), percent), pixels(float(twips.y()), percent));
+    const auto at = [&zoom](QPoint twips) {
+        return zoom.point({pixels(twips.x()), pixels(twips.y())});
     };
-    const int width = qRound(float(m_width * percent) / 100);
+    const int width = zoom.length(m_width);
     const int before = (width - 1) / 2;
     setGeometry(QRect(at(m_from), at(m_to))
                     .normalized()

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "windowdesign.h"
+
 #include <QWidget>
 
 namespace platform {
 
 // A horizontal or vertical line between two points given in twips, drawn `width` pixels thick
 // and centred on those points. It takes no mouse input: presses go to what lies below it.
-class LineControl : public QWidget
+class LineControl : public QWidget, public Zoomable
 {
     Q_OBJECT
 
@@ -14,8 +16,8 @@ public:
     LineControl(QPoint fromTwips, QPoint toTwips, int width, const QColor &colour,
                 QWidget *parent = nullptr);
 
-    // Shows the line at its twips ends and width times `percent`, moved by `origin` in pixels.
-    void setZoom(int percent, QPoint origin);
+    // Shows the line at its twips ends and width times the zoom.
+    void setZoom(const Zoom &zoom) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -18,16 +18,33 @@ inline int pixels(float twips)
     return qRound(twips / float(TwipsPerPixel));
 }
 
-// A length in twips as pixels at a zoom in percent; at 100 percent the same as pixels().
-inline int pixels(float twips, int percent)
-{
-    return percent == 100 ? pixels(twips)
-                          : qRound(twips * float(percent) / float(TwipsPerPixel * 100));
-}
-
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }
+
+// How a window's content is shown: every designed length in pixels times `percent`, and the
+// whole moved by `origin` (in pixels), as in full screen, where the content is centred.
+struct Zoom
+{
+    int percent = 100;
+    QPoint origin;
+
+    // A designed length in pixels, zoomed: the one rounding of every zoomed place and size.
+    int length(int designed) const { return qRound(float(designed * percent) / 100); }
+    QPoint point(QPoint designed) const
+    {
+        return origin + QPoint(length(designed.x()), length(designed.y()));
+    }
+    QRect rect(const QRect &designed) const
+    {
+        return {point(designed.topLeft()),
+                QSize(length(designed.width()), length(designed.height()))};
+    }
+    // The same zoom for the content of a control placed at `designed`: its own origin is its
+    // top-left corner.
+    Zoom inside() const { return {percent, {}}; }
+    friend bool operator==(const Zoom &, const Zoom &) = default;
+};
 
 } // namespace platform

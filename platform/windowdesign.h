@@ -28,6 +28,10 @@ struct ControlDesign
     bool sizedToText = false;
 };
 
+// Makes `label` opaque and single-line, of fixed size, in its design's font, its caption at the
+// top and aligned as designed, and places it with place() below; returns it.
+QLabel *designLabel(QLabel *label, const ControlDesign &design);
+
 // Gives a control its design's object name, place, size and visibility; returns the control.
 template <typename Control> Control *place(Control *control, const ControlDesign &design)
 {
@@ -44,6 +48,25 @@ template <typename Control> Control *place(Control *control, const ControlDesign
 // and the controls keep their designed places and sizes.
 void fitCaption(QPushButton *button);
 void fitCaption(QLabel *label, QSize room);
+
+// The text a caption shows: its mnemonic marks dropped, a doubled one shown as one.
+QString withoutMnemonic(QString caption);
+
+// A control that shows itself at a zoom from a design of its own: pictures, lines, and controls
+// made of others.
+class Zoomable
+{
+public:
+    virtual void setZoom(const Zoom &zoom) = 0;
+
+protected:
+    ~Zoomable() = default;
+};
+
+// Shows every control on `container` at `zoom`: a Zoomable as it knows how; any other at its
+// designed place and size times the zoom, its own font (if it has one) too. A control's design is
+// the place and font it has at the first zoom, before which nothing else moves or sizes it.
+void setZoom(QWidget *container, const Zoom &zoom);
 
 // Shows a window at the centre of its screen and makes it the active window.
 void showCentred(QWidget *window);

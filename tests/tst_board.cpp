@@ -7,79 +7,69 @@
 using namespace board;
 using enum BeadKind;
 
-// Top edges in twips by BeadKind: lower beads 1 (bottom) to 5, then the outer and the inner bead.
-constexpr float RestTop[]{4920, 4680, 4440, 4200, 3960, 240, 480};
-constexpr float CountedTop[]{3000, 2760, 2520, 2280, 2040, 1320, 1560};
 const QString BeadNames = QStringLiteral("12345OI"); // in BeadKind order
 
-// A board, and the top edge that its actions last gave each bead image (0: never moved).
-struct Frame
+// A rod's beads at the beam and its values: "45I 5+2=7".
+static QString state(const Board &board, int rod)
 {
-    Board board;
-    std::array<float, ImageCount + 1> top{};
-    void act(int image, Gesture gesture)
-    {
-        for (const BeadMove &move : board.act(image, gesture))
-            top[move.image] = move.top;
-    }
-    // A rod's beads at the beam ('?' for one at neither place) and its values: "45I 5+2=7".
-    QString state(int rod) const
-    {
-        QString names;
-        for (int k = 0; k < BeadKindCount; ++k) {
-            const float at = top[imageOf({rod, BeadKind(k)})];
-            if (at != RestTop[k] && at != 0)
-                names += at == CountedTop[k] ? BeadNames[k] : u'?';
-        }
-        return names + QString::asprintf(" %d+%d=%d", board.UpperValue(rod), board.LowerValue(rod),
-                                         board.RodValue(rod));
-    }
-};
+    QString names;
+    for (int k = 0; k < BeadKindCount; ++k)
+        names += board.place({rod, BeadKind(k)}) == Place::Counted ? BeadNames.mid(k, 1) : "";
+    return names + QString::asprintf(" %d+%d=%d", board.UpperValue(rod), board.LowerValue(rod),
+                                     board.RodValue(rod));
+}
 
 class TestBoard : public QObject
 {
     Q_OBJECT
 private slots:
-    // Lower beads rod by rod from the right, bottom up, then upper beads; image to bead and back.
-    void imageNumbering()
+    // A bead numbered wrongly: lower beads rod by rod from the right, bottom up, then upper beads.
+    void beadNumbers_data()
     {
-        QCOMPARE(beadOfImage(105), (Bead{14, Inner}));
-        for (int image = 1; image <= ImageCount; ++image)
-            QCOMPARE(imageOf(beadOfImage(image)), image);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, beadOfImage(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, beadOfImage(ImageCount + 1));
+        addColumns<Bead, int>("bead", "number");
+        row("rightmost rod, bottom bead", Bead{0, Lower1}, 1);
+        row("leftmost rod, lower bead next to the beam", Bead{14, Lower5}, 75);
+        row("rightmost rod, outer bead", Bead{0, Outer}, 76);
+        row("leftmost rod, inner bead", Bead{14, Inner}, 105);
     }
-    // The rightmost rod after a click on a fresh board, then a press with the whole deck there.
+    void beadNumbers()
+    {
+        QFETCH(Bead, bead);
+        QFETCH(int, number);
+        QCOMPARE(numberOf(bead), number);
+    }
+    // A rule that moves the wrong beads or writes the wrong values: the rightmost rod after a
+    // click on a fresh board, then a press with its whole deck at the beam; the beads each moved.
     void beadRule_data()
     {
-        QTest::addColumn<int>("image");
-        QTest::addColumn<QString>("states");
-        row("Image1, lower bead 1", 1, "12345 0+5=5, then 2345 0+4=4");
-        row("Image2, lower bead 2", 2, "2345 0+4=4, then 345 0+3=3");
-        row("Image3, lower bead 3", 3, "345 0+3=3, then 45 0+2=2");
-        row("Image4, lower bead 4", 4, "45 0+2=2, then 5 0+1=1");
-        row("Image5, lower bead 5", 5, "5 0+1=1, then  0+0=0");
-        row("Image76, outer bead", 76, "OI 10+0=10, then I 5+0=5");
-        row("Image77, inner bead", 77, "I 5+0=5, then  0+0=0");
+        addColumns<BeadKind, QString>("bead", "states");
+        row("lower bead 1", Lower1, "12345 0+5=5 (5 moved), then 2345 0+4=4 (1 moved)");
+        row("lower bead 2", Lower2, "2345 0+4=4 (4 moved), then 345 0+3=3 (2 moved)");
+        row("lower bead 3", Lower3, "345 0+3=3 (3 moved), then 45 0+2=2 (3 moved)");
+        row("lower bead 4", Lower4, "45 0+2=2 (2 moved), then 5 0+1=1 (4 moved)");
+        row("lower bead 5", Lower5, "5 0+1=1 (1 moved), then  0+0=0 (5 moved)");
+        row("outer bead", Outer, "OI 10+0=10 (2 moved), then I 5+0=5 (1 moved)");
+        row("inner bead", Inner, "I 5+0=5 (1 moved), then  0+0=0 (2 moved)");
     }
     void beadRule()
     {
-        QFETCH(int, image);
+        QFETCH(BeadKind, bead);
         QFETCH(QString, states);
-        Frame frame;
-        frame.act(image, Gesture::Click);
-        const QString afterClick = frame.state(0);
-        frame.act(image < 76 ? 1 : 76, Gesture::Click);
-        frame.act(image, Gesture::Press);
-        QCOMPARE(afterClick + ", then " + frame.state(0), states);
+        Board board;
+        const auto moved = [](const Moves &moves) {
+            return QString(" (%1 moved)").arg(int(std::distance(moves.begin(), moves.end())));
+        };
+        QString seen = moved(board.act({0, bead}, Gesture::Click));
+        seen = state(board, 0) + seen;
+        board.act({0, deckOf(bead) == Deck::Lower ? Lower1 : Outer}, Gesture::Click);
+        const Moves press = board.act({0, bead}, Gesture::Press);
+        QCOMPARE(seen + ", then " + state(board, 0) + moved(press), states);
     }
     // The arrow keys' steps: Left to the rod on the left as seen, Up and Down along the rod and
     // across the beam, none off the frame. Faults: a swapped direction, a wrap, a skipped bead.
     void focusSteps_data()
     {
-        QTest::addColumn<Bead>("from");
-        QTest::addColumn<Step>("step");
-        QTest::addColumn<Bead>("to");
+        addColumns<Bead, Step, Bead>("from", "step", "to");
         row("Left to the rod on the left", Bead{0, Lower3}, Step::Left, Bead{1, Lower3});
         row("Left stops at the leftmost rod", Bead{14, Outer}, Step::Left, Bead{14, Outer});
         row("Right to the rod on the right", Bead{7, Inner}, Step::Right, Bead{6, Inner});
@@ -99,25 +89,27 @@ private slots:
         QFETCH(Bead, to);
         QCOMPARE(neighbour(from, step), to);
     }
-    // Gestures and lone presses keep the beads nearest the beam at the beam; the values count them.
+    // Gestures and lone presses keep the beads nearest the beam at the beam; the values count
+    // them, and an action names exactly the beads whose place it changed.
     void randomGesturesKeepRodsConsistent()
     {
         QRandomGenerator random(20261206);
-        Frame frame;
+        Board board;
         int total = 0;
         for (int step = 0; step < 20000; ++step) {
-            const int image = int(random.bounded(1, ImageCount + 1)), rod = beadOfImage(image).rod;
-            const float before = frame.top[image];
-            total -= frame.board.RodValue(rod);
-            frame.act(image, Gesture::Press);
-            if ((before == 0 || frame.top[image] == before) && random.bounded(4) != 0) // it stayed
-                frame.act(image, Gesture::Click);
-            const int lower = frame.board.LowerValue(rod), upper = frame.board.UpperValue(rod) / 5;
-            QCOMPARE(frame.state(rod),
+            const Bead bead{int(random.bounded(RodCount)), BeadKind(random.bounded(BeadKindCount))};
+            total -= board.RodValue(bead.rod);
+            const Place before = board.place(bead);
+            const Moves press = board.act(bead, Gesture::Press);
+            QCOMPARE(press.contains(bead), before == Place::Counted);
+            if (!press.contains(bead) && random.bounded(4) != 0) // it stayed under the pointer
+                board.act(bead, Gesture::Click);
+            const int lower = board.LowerValue(bead.rod), upper = board.UpperValue(bead.rod) / 5;
+            QCOMPARE(state(board, bead.rod),
                      BeadNames.mid(LowerBeadCount - lower, lower) + BeadNames.right(upper) +
                          QString::asprintf(" %d+%d=%d", 5 * upper, lower, 5 * upper + lower));
-            total += frame.board.RodValue(rod);
-            QCOMPARE(frame.board.total(), total);
+            total += board.RodValue(bead.rod);
+            QCOMPARE(board.total(), total);
         }
     }
 };
