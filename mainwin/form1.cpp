@@ -2,27 +2,26 @@
 
 #include "clientarea.h"
 #include "countingframe.h"
+#include "filemenu.h"
 #include "form1layout.h"
 #include "platform/fonts.h"
 #include "platform/messagebox.h"
 #include "platform/numbers.h"
 #include "platform/program.h"
-#include "platform/sound.h"
 #include "platform/windowdesign.h"
 #include "rodlabel.h"
+#include "windowzoom.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 
-#include <algorithm>
+#include <utility>
 
 using namespace mainwin;
 using platform::pixels;
@@ -50,26 +49,6 @@ const QIcon &sharedWindowIcon()
     return icon;
 }
 
-// The menu title "&File". Its one item, "New", carries a submenu: hovering over it opens the
-// submenu, and clicking it runs New as any other item would.
-class FileMenu : public QMenu
-{
-public:
-    using QMenu::QMenu;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QAction *action = actionAt(event->position().toPoint());
-        if (action && action->menu() && action->isEnabled()) {
-            hide();
-            action->trigger();
-            return;
-        }
-        QMenu::mouseReleaseEvent(event);
-    }
-};
-
 } // namespace
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
@@ -94,7 +73,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
     // The controls keep their places whatever the window's size: a smaller window cuts them off
     // at the right and bottom.
-    resize(contentSize(100) + QSize(0, menuBar()->sizeHint().height()));
+    resize(pixels(layout::ClientWidth),
+           pixels(layout::ClientHeight) + menuBar()->sizeHint().height());
 }
 
 Form1 *Form1::defaultForm()
@@ -174,37 +154,13 @@ void Form1::buildReadOut()
 
 void Form1::buildMenu()
 {
-    //: The menu bar's one menu.
-    auto *file = new FileMenu(tr("&File"), this);
-    file->setObjectName(QStringLiteral("File"));
+    auto *file = new FileMenu(this);
+    connect(file, &FileMenu::newChosen, this, &Form1::New_Click);
+    connect(file, &FileMenu::exitChosen, this, &Form1::Exit_Click);
     menuBar()->addMenu(file);
-
-    //: Menu item: a fresh counting frame in place of the first window.
-    auto *newMenu = new QMenu(tr("New"), file);
-    newMenu->setObjectName(QStringLiteral("New"));
-    QAction *newItem = file->addMenu(newMenu);
-    newItem->setObjectName(QStringLiteral("New"));
-    newItem->setShortcut(Qt::Key_F1);
-    connect(newItem, &QAction::triggered, this, &Form1::New_Click);
-
-    //: Menu item: ends the program.
-    QAction *exitItem = newMenu->addAction(tr("Exit"));
-    exitItem->setObjectName(QStringLiteral("Exit"));
-    exitItem->setShortcut(Qt::Key_F2);
-    connect(exitItem, &QAction::triggered, this, &Form1::Exit_Click);
-
     // The menu title keeps its designed place at the left in a language written right to left
-    // too; the menus themselves are laid out in the language's direction.
+    // too.
     menuBar()->setLayoutDirection(Qt::LeftToRight);
-    for (QMenu *menu : {static_cast<QMenu *>(file), newMenu})
-        menu->setLayoutDirection(QGuiApplication::layoutDirection());
-
-    // The check marks are part of the design: choosing an item does not clear them.
-    for (QAction *item : {newItem, exitItem}) {
-        item->setCheckable(true);
-        item->setChecked(true);
-        connect(item, &QAction::toggled, item, [item] { item->setChecked(true); });
-    }
 }
 
 void Form1::nameControls()
@@ -225,25 +181,8 @@ void Form1::nameControls()
 
 void Form1::addClassroomKeys()
 {
-    // Window shortcuts, not menu items: the menu stays as it is designed.
-    const auto key = [this](std::initializer_list<QKeySequence> keys, auto run) {
-        auto *action = new QAction(this);
-        action->setShortcuts(QList<QKeySequence>(keys));
-        connect(action, &QAction::triggered, this, run);
-        addAction(action);
-        return action;
-    };
-    key({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, [this] { zoomBy(1); });
-    key({Qt::CTRL | Qt::Key_Minus}, [this] { zoomBy(-1); });
-    key({Qt::CTRL | Qt::Key_0}, [this] { setZoom(100); });
-    key({Qt::Key_F11}, [this] { toggleFullScreen(); });
-    key({Qt::CTRL | Qt::Key_M}, [] { platform::setQuiet(!platform::isQuiet()); });
-    // Esc leaves full screen, except while the total has the focus: there it is the typist's.
-    m_leaveFullScreen = key({Qt::Key_Escape}, [this] {
-        if (focusWidget() != m_TextBin)
-            toggleFullScreen();
-    });
-    m_leaveFullScreen->setEnabled(false);
+    m_zoom = new WindowZoom(this, m_client,
+                            {pixels(layout::ClientWidth), pixels(layout::ClientHeight)}, m_TextBin);
     // Not in the menu, so a screen reader finds these keys in the window's description.
     //: The window's keys, for a screen reader: keep the key names as the keyboard shows them.
     setAccessibleDescription(tr("Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the "
@@ -251,72 +190,9 @@ void Form1::addClassroomKeys()
                                 "click sound off or on"));
 }
 
-QSize Form1::contentSize(int percent) const
+int Form1::zoom() const
 {
-    const platform::Zoom zoom{percent, {}};
-    return {zoom.length(pixels(layout::ClientWidth)), zoom.length(pixels(layout::ClientHeight))};
-}
-
-void Form1::applyZoom(const platform::Zoom &zoom)
-{
-    m_zoom = zoom;
-    QFont font = platform::designFont(layout::DefaultFont);
-    font.setPixelSize(zoom.length(font.pixelSize()));
-    m_client->setFont(font);
-    platform::setZoom(m_client, zoom);
-}
-
-void Form1::setZoom(int percent)
-{
-    if (m_fullScreen)
-        return;
-    applyZoom({percent, {}});
-    // The window fits the zoomed content, within the screen.
-    const QRect screenArea = screen()->availableGeometry();
-    QRect wanted(geometry().topLeft(),
-                 (contentSize(percent) + QSize(0, menuBar()->sizeHint().height()))
-                     .boundedTo(screenArea.size()));
-    wanted.moveRight(std::min(wanted.right(), screenArea.right()));
-    wanted.moveBottom(std::min(wanted.bottom(), screenArea.bottom()));
-    setGeometry(wanted);
-}
-
-void Form1::zoomBy(int steps)
-{
-    const auto at = std::find(ZoomSteps.begin(), ZoomSteps.end(), zoom()) - ZoomSteps.begin();
-    setZoom(ZoomSteps[std::size_t(std::clamp<long>(at + steps, 0, ZoomSteps.size() - 1))]);
-}
-
-void Form1::toggleFullScreen()
-{
-    // The window system may not confirm the state (no window manager): the window keeps its own.
-    m_fullScreen = !m_fullScreen;
-    if (!m_fullScreen) {
-        m_leaveFullScreen->setEnabled(false);
-        showNormal();
-        setGeometry(m_windowedGeometry);
-        applyZoom({m_windowedZoom, {}});
-        activateWindow();
-        return;
-    }
-    m_windowedZoom = zoom();
-    m_windowedGeometry = geometry();
-    m_leaveFullScreen->setEnabled(true);
-    const QRect screenArea = screen()->geometry();
-    showFullScreen();
-    setGeometry(screenArea);
-    activateWindow();
-    // The largest step that fits, centred on the window's colour below the menu bar.
-    const QSize room = screenArea.size() - QSize(0, menuBar()->sizeHint().height());
-    int percent = ZoomSteps.front();
-    for (const int step : ZoomSteps) {
-        if (contentSize(step).width() <= room.width() &&
-            contentSize(step).height() <= room.height())
-            percent = step;
-    }
-    const QSize content = contentSize(percent);
-    applyZoom({percent, QPoint((room.width() - content.width()) / 2,
-                               (room.height() - content.height()) / 2)});
+    return m_zoom->percent();
 }
 
 void Form1::beadActed(board::Bead bead, bool changed)

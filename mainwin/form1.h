@@ -1,10 +1,7 @@
 #pragma once
 
-#include "platform/twips.h"
-
 #include <QMainWindow>
 
-#include <array>
 #include <cstdint>
 
 class QLabel;
@@ -18,6 +15,7 @@ struct Bead;
 namespace mainwin {
 class ClientArea;
 class CountingFrame;
+class WindowZoom;
 } // namespace mainwin
 
 // The main window: the counting frame, the read-out of its rod values and total, and the
@@ -80,13 +78,8 @@ public:
     void ComExit_Click();
     void Exit_Click();
 
-    // The classroom keys: the zoom in percent of the window's content, one of ZoomSteps; full
-    // screen; quiet mode for the whole program.
-    static constexpr std::array<int, 7> ZoomSteps{100, 125, 150, 200, 250, 300, 400};
-    int zoom() const { return m_zoom.percent; }
-    void setZoom(int percent);
-    void zoomBy(int steps);
-    void toggleFullScreen();
+    // The zoom of the window's content in percent (the classroom keys, WindowZoom).
+    int zoom() const;
 
 private:
     void buildReadOut();
@@ -98,18 +91,11 @@ private:
     void setAnswersVisible(bool visible);
     void writeRodValues(bool base16);
     void showBase16(bool base16);
-    // Shows the content at `zoom`; the window's size is the caller's.
-    void applyZoom(const platform::Zoom &zoom);
-    QSize contentSize(int percent) const;
 
     mainwin::ClientArea *m_client = nullptr;
     mainwin::CountingFrame *m_frame = nullptr;
     std::int32_t m_TextValue = 0;
-    platform::Zoom m_zoom;
-    int m_windowedZoom = 100;
-    bool m_fullScreen = false;
-    QRect m_windowedGeometry;
-    QAction *m_leaveFullScreen = nullptr;
+    mainwin::WindowZoom *m_zoom = nullptr;
 
     QLineEdit *m_TextBin = nullptr;
     QLabel *m_LabBase = nullptr;
