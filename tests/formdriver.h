@@ -8,6 +8,9 @@
 #include <QPushButton>
 
 namespace driver {
+// Each rod's wire in twips, rod 0 (rightmost) first; its beads stand 240 left of it, its label 120.
+inline constexpr int RodX[] = {7440, 6960, 6480, 6000, 5520, 5040, 4560, 4080,
+                               3600, 3120, 2640, 2160, 1680, 1200, 720};
 // Top edges in twips of Lower1 .. Lower5, Outer and Inner: {at rest, at the beam}.
 inline constexpr float BeadTop[7][2] = {{4920, 3000}, {4680, 2760}, {4440, 2520}, {4200, 2280},
                                         {3960, 2040}, {240, 1320},  {480, 1560}};

@@ -11,7 +11,7 @@ if [[ "${1:-}" == "--play" ]]; then # --play program capture-folder, run under x
     start_program "$2" "$3/stderr.txt"
     xdotool key a
     find_main_window
-    click_at $((7200 + 247)) $((4440 + 247)) # Rod 15's lower bead 3
+    click_bead 0 3 # Rod 15's lower bead 3
     sleep 0.3
     kill "$pid" && wait "$pid" 2>/dev/null
     exit 0

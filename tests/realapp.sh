@@ -28,15 +28,15 @@ xdotool key a
 find_main_window
 check "a key on the splash opens the main window" "$([[ -n "$window" ]] && echo yes)" yes
 check "the main window's title" "$(xdotool getwindowname "$window")" "$caption"
-click_at $((7200 + 247)) $((4440 + 247))   # rod 0, lower bead 3: brings beads 3 to 5
-click_at $((480 + 247)) $((240 + 247))     # rod 14, outer bead: brings both upper beads
+click_bead 0 3      # rod 0, lower bead 3: brings beads 3 to 5
+click_bead 14 6     # rod 14, outer bead: brings both upper beads
 check "the total after two rods" "$(total)" 13
 click_at 8500 2760                         # Hexa&Decimal
 check "the total in base 16" "$(total)" D
 # Beads at the beam leave the pointer at the press: they go to rest and no click brings them back.
-click_at $((7200 + 247)) $((2280 + 247))   # rod 0, lower bead 4 at the beam: beads 3 and 4 go
+click_bead 0 4 beam # rod 0, lower bead 4 at the beam: beads 3 and 4 go
 check "a bead at the beam goes to rest with the one below it" "$(total)" 11
-click_at $((480 + 247)) $((1560 + 247))    # rod 14, inner bead at the beam: both upper beads go
+click_bead 14 7 beam # rod 14, inner bead at the beam: both upper beads go
 check "the inner bead at the beam takes the outer one along" "$(total)" 1
 xdotool key F2
 sleep 0.5
@@ -71,7 +71,7 @@ client() { eval "$(xdotool getwindowgeometry --shell "$window")"; echo "${WIDTH}
 bar=0 && bar=$(($(client | cut -dx -f2) - 434))
 xdotool key ctrl+plus ctrl+equal ctrl+plus && sleep 0.5
 check "Ctrl+Plus three times: 200 percent" "$(client)" 1264x868
-zoom=200 && click_at $((7200 + 247)) $((4440 + 247)) # rod 0, lower bead 3
+zoom=200 && click_bead 0 3
 xdotool key F11 && sleep 0.5
 check "F11 fills the screen" "$(client)" "1280x$((1024 - bar))"
 xdotool mousemove $((8 + 6967 * 2 / 15)) $((bar + (1024 - bar - 868) / 2 + 4687 * 2 / 15)) click 1

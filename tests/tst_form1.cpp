@@ -9,10 +9,6 @@ using namespace driver;
 using enum board::BeadKind;
 using board::BeadKind;
 namespace {
-// Each rod's wire in twips, rod 0 (rightmost) first; its beads stand 240 left of it, its label 120.
-constexpr int RodX[] = {7440, 6960, 6480, 6000, 5520, 5040, 4560, 4080,
-                        3600, 3120, 2640, 2160, 1680, 1200, 720};
-
 QRect twips(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};

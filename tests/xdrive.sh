@@ -27,3 +27,10 @@ click_at() {
     xdotool mousemove $((X + $1 * zoom / 1500)) $((Y + HEIGHT + (${2} - 6510) * zoom / 1500)) click 1
     sleep 0.2
 }
+# click_bead ROD BEAD [beam]: a click on the middle of a bead where it is designed to stand: rod 0
+# is the rightmost; BEAD 1..5 is a lower bead from the bottom, 6 the outer bead, 7 the inner one.
+rest_tops=(4920 4680 4440 4200 3960 240 480) beam_tops=(3000 2760 2520 2280 2040 1320 1560)
+click_bead() {
+    local tops=("${rest_tops[@]}") && [[ "${3:-}" == beam ]] && tops=("${beam_tops[@]}")
+    click_at $((7200 - 480 * $1 + 247)) $((tops[$2 - 1] + 247))
+}

@@ -59,10 +59,10 @@ run C.UTF-8
 shot 1-splash
 main_window
 shot 2-main
-click_at $((7200 + 247)) $((4440 + 247)) # rod 0, lower bead 3
-click_at $((480 + 247)) $((240 + 247))   # rod 14, outer bead
-click_at $((3840 + 247)) $((4920 + 247)) # rod 7, lower bead 1
-click_at $((5760 + 247)) $((480 + 247))  # rod 3, inner bead
+click_bead 0 3
+click_bead 14 6 # the outer bead
+click_bead 7 1
+click_bead 3 7 # the inner bead
 shot 3-beads
 click_at 8500 2760 # Hexa&Decimal
 shot 4-base16
