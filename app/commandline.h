@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: Dunmarrow
+// SPDX-FileCopyrightText: 2026 Dunmarrow
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
