@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/identity.h"
 #include "app/language.h"
 #include "frmsplash.h"
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     identity::applyTo(application);
     language::install(QLocale::system());
+    if (const std::optional<int> status = commandline::read(QApplication::arguments()))
+        return *status;
 
     (new FrmSplash)->showCentred();
     const int status = QApplication::exec();

@@ -2,8 +2,9 @@
 # Installs a build into a fresh prefix and checks what lands there: the program, its sound, the
 # menu entry, the software-centre record and the icons, each file valid; then starts the
 # installed program from another folder under Xvfb and clicks a bead, to hear (through an ALSA
-# file device) that it found its sound; builds the Debian package, looks inside; checks catalogues.
-# Usage: install.sh path/to/build
+# file device) that it found its sound, and reads its command line and manual page; looks inside
+# the Debian package that tools/deb.sh built; checks catalogues.
+# Usage: install.sh path/to/build path/to/tools/deb.sh's/folder
 set -uo pipefail
 source "$(dirname "$(realpath "$0")")/xdrive.sh"
 if [[ "${1:-}" == "--play" ]]; then # --play program capture-folder, run under xvfb-run
@@ -70,20 +71,44 @@ ALSA_CONFIG_PATH=$tmp/asound.conf QT_QPA_PLATFORM=xcb \
 check "a bead click is heard" "$(yes_if test -s "$capture")" yes
 check "nothing on stderr" "$(grep -v XDG_RUNTIME_DIR "$tmp/elsewhere/stderr.txt")" ""
 
-# 3. The Debian package.
-(cd "$build" && cpack -G DEB -B "$tmp/package" >/dev/null 2>&1)
-deb=$(ls "$tmp/package"/*.deb 2>/dev/null | head -n 1)
-check "cpack -G DEB" "$([[ -n "$deb" ]] && echo yes)" yes
+# The command line: help and version on stdout; an unknown option named on stderr with the
+# usage, status 2 and no window; --help translated; the manual page's synopsis up to date.
+q() { QT_QPA_PLATFORM=offscreen timeout 10 "$prefix/bin/quillmere" "$@"; }
+options() { grep -o -- '-[-a-z]*' | sort | tr '\n' ' '; }
+check "--version" "$(q --version 2>/dev/null)" "Quillmere 1.0.5"
+check "--help's options" "$(q --help 2>/dev/null | grep '^ *-' | cut -c1-16 | options)" \
+    "--help --help-all --version -h -v "
+check "an unknown option: what, usage, status 2" "$(q --frobnicate 2>&1 >/dev/null | grep -e \
+    '^quillmere:' -e '^Usage:' -e 'version'; echo "status ${PIPESTATUS[0]}")" "quillmere: Unknown \
+option 'frobnicate'.
+Usage: $prefix/bin/quillmere [options]
+  -v, --version  Displays version information.
+status 2"
+check "--help in German" "$(LANG=de_DE.UTF-8 q --help 2>/dev/null | grep -c Rechenrahmen)" 1
+check "the manual page's synopsis" "$(man -l "$share/man/man1/quillmere.1" 2>/dev/null |
+    sed -n '/^SYNOPSIS/{n;p}' | options)" "--help --help-all --version -h -v "
+
+# 3. The Debian package, built from debian/ by tools/deb.sh.
+deb=$(ls "${2:-}"/quillmere_*.deb 2>/dev/null | head -n 1)
+check "a package in ${2:-}: run tools/deb.sh" "$([[ -n "$deb" ]] && echo yes)" yes
 check "package name and version" "$(dpkg-deb -f "$deb" Package Version 2>&1 | tr '\n' ' ')" \
-    "Package: quillmere Version: 1.0.5 "
-check "library dependencies" "$(dpkg-deb -f "$deb" Depends | grep -c libqt6widgets6)" 1
+    "Package: quillmere Version: 1.0.5-1 "
+check "library dependencies" "$(dpkg-deb -f "$deb" Depends |
+    grep -o 'libqt6widgets6\|libportaudio2\|libsndfile1' | tr '\n' ' ')" \
+    "libportaudio2 libqt6widgets6 libsndfile1 "
 dpkg-deb -x "$deb" "$tmp/deb" # the package holds what an install puts in place, translated
-for file in bin/quillmere share/quillmere/click.wav ${desktop#$prefix/} ${metainfo#$prefix/} \
+for file in share/quillmere/click.wav ${desktop#$prefix/} ${metainfo#$prefix/} \
     ${svg#$prefix/} share/icons/hicolor/48x48/apps/$id.png; do
     check "the package holds $file" "$(yes_if cmp "$tmp/deb/usr/$file" "$prefix/$file")" yes
 done
+check "the packaged program and its sound module" "$(QT_QPA_PLATFORM=offscreen \
+    "$tmp/deb/usr/bin/quillmere" --version 2>/dev/null; cd "$tmp/deb/usr" && ls lib/*/quillmere)" \
+    "Quillmere 1.0.5
+libquillmere-sound.so"
+check "the packaged manual page" "$(zcat "$tmp/deb/usr/share/man/man1/quillmere.1.gz" |
+    grep -c '^\.I /usr/share/quillmere/click.wav')" 1
 check "recommends" "$(dpkg-deb -f "$deb" Recommends)" \
-    "fonts-noto-core, fonts-noto-cjk, qt6-translations-l10n"
+    "fonts-noto-cjk, fonts-noto-core, qt6-translations-l10n"
 
 # 4. The catalogues: none lacks a text or keeps a fuzzy or an old one, and msgfmt finds no fault.
 "$(dirname "$0")/../tools/desktop-pot.sh" "$build" "$tmp/desktop.pot"

@@ -20,7 +20,8 @@ for option in "$@"; do
         packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
             desktop-file-utils appstream librsvg2-bin dpkg-dev file
             dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # the screen-reader client test
-            clang-14 libclang-rt-14-dev) # the fuzz preset: clang++-14 and libFuzzer
+            clang-14 libclang-rt-14-dev # the fuzz preset: clang++-14 and libFuzzer
+            man-db reuse debhelper lintian autopkgtest) # manual, licences, Debian package
         ;;
     --bench) packages+=(libbenchmark-dev xvfb xauth xdotool python3-xlib) ;;
     *) echo "usage: tools/deps.sh [--tests] [--bench]" >&2; exit 2 ;;

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
+        <translation>معداد للأطفال: حرّك خرزاته لتكوين عدد، واقرأ قيمة كل عمود والمجموع بالنظام العشري أو الست عشري.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>الوسيط ’%1‘ غير متوقع.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Rod %1</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
+        <translation>Ein Rechenrahmen für Kinder: Kugeln verschieben, um eine Zahl einzustellen, und den Wert jedes Stabs sowie die Summe zur Basis 10 oder 16 ablesen.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Rod %1</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
+        <translation>Un ábaco para niños: mueve sus cuentas para formar un número y lee el valor de cada varilla y el total en base 10 o 16.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Rod %1</source>

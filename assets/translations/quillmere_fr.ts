@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
+        <translation>Un boulier pour les enfants : déplacez ses boules pour représenter un nombre, puis lisez la valeur de chaque tige et le total en base 10 ou 16.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Rod %1</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
+        <translation>子ども向けのそろばんです。玉を動かして数を置き、各けたの値と合計を10進数または16進数で読み取ります。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; は予期しない引数です。</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Rod %1</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
+        <translation>Een telraam voor kinderen: schuif de kralen om een getal te zetten en lees de waarde van elke staaf en het totaal af in grondtal 10 of 16.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument: &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Rod %1</source>
