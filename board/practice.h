@@ -43,7 +43,8 @@ struct Task
 std::vector<Bead> beadsForValue(int rod, int value);
 
 // A number as the pupil typed it, in base 10 or 16: digits only (in base 16 either case),
-// blanks before and after, leading zeros allowed, at most 8 digits; nothing for any other text.
+// blanks before and after, leading zeros allowed, at most 8 digits (counting the zeros) and at
+// most the largest int (7FFFFFFF); nothing for any other text.
 std::optional<int> readAnswer(std::string_view typed, int base);
 
 enum class Verdict : std::uint8_t
@@ -58,7 +59,8 @@ enum class Verdict : std::uint8_t
 class Practice
 {
 public:
-    // The same seed gives the same tasks, on every computer.
+    // The same seed gives the same tasks, on every computer with the same C++ library (the
+    // standard leaves the workings of uniform_int_distribution to each library).
     explicit Practice(std::uint32_t seed);
 
     // A fresh task at `level` (one of Levels), never the task just done. A task left open counts
@@ -69,7 +71,8 @@ public:
     bool isOpen() const { return m_open; }
 
     // Checks the answer to the open task: the frame's total for Show a Number, the typed number
-    // (nothing when it could not be read) for Read the Frame. A right answer ends the task.
+    // (nothing when it could not be read) for Read the Frame. A right answer ends the task. With
+    // no task open it only judges the answer against the last task, and counts nothing.
     Verdict check(std::optional<int> answer);
     // How many checks of the open task were not right.
     int tries() const { return m_tries; }

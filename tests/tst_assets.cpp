@@ -70,6 +70,10 @@ private slots:
             QByteArray("52494646 ec0d0000 57415645 666d7420 10000000 0100 0100 44ac0000 88580100 "
                        "0200 1000 64617461 c80d0000"),
             3572, QString()); // and no picture
+        row("cheer: WAVE, PCM, mono, 44.1 kHz, 16-bit, 26460 bytes (0.3 s)", dir + "cheer.wav",
+            QByteArray("52494646 80670000 57415645 666d7420 10000000 0100 0100 44ac0000 88580100 "
+                       "0200 1000 64617461 5c670000"),
+            26504, QString());
     }
     void files()
     {

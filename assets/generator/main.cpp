@@ -1,10 +1,10 @@
-// quillmere_assetgen <outdir>: draws the program's pictures and its click sound and writes
+// quillmere_assetgen <outdir>: draws the program's pictures and makes its sounds and writes
 // them into outdir. What it draws depends on nothing but this code.
 
 #include "bitmapfiles.h"
-#include "click.h"
 #include "icons.h"
 #include "logo.h"
+#include "sounds.h"
 
 #include <QFile>
 
@@ -50,8 +50,14 @@ int main(int argc, char **argv)
         if (!assetgen::scaledIcon(icon, side).save(outDir + name, "PNG"))
             failed << name;
     }
-    if (!assetgen::writeClickWav(outDir + QStringLiteral("click.wav")))
-        failed << QStringLiteral("click.wav");
+    const std::pair<QString, bool (*)(const QString &)> sounds[] = {
+        {QStringLiteral("click.wav"), assetgen::writeClickWav},
+        {QStringLiteral("cheer.wav"), assetgen::writeCheerWav},
+    };
+    for (const auto &[name, writeSound] : sounds) {
+        if (!writeSound(outDir + name))
+            failed << name;
+    }
     for (const QString &name : failed)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(outDir + name));
     return failed.isEmpty() ? 0 : 1;
