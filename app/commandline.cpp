@@ -11,7 +11,19 @@
 
 namespace commandline {
 
-std::optional<int> read(const QStringList &arguments)
+namespace {
+
+std::optional<std::uint32_t> seedOf(const QString &text)
+{
+    bool ok = false;
+    const qulonglong seed = text.toULongLong(&ok);
+    return ok && seed <= 0xffffffffULL ? std::optional<std::uint32_t>(std::uint32_t(seed))
+                                       : std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> read(const QStringList &arguments, Options &options)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -19,10 +31,25 @@ std::optional<int> read(const QStringList &arguments)
                        "each rod's value and the total in base 10 or 16."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption seed(
+        QStringLiteral("seed"),
+        QCoreApplication::translate("CommandLine",
+                                    "Draw the practice tasks from <number>: the same number gives "
+                                    "the same tasks on every computer (also QUILLMERE_SEED)."),
+        QCoreApplication::translate("CommandLine", "number"));
+    parser.addOption(seed);
     QString fault;
+    const QString seedText = qEnvironmentVariable("QUILLMERE_SEED");
     if (!parser.parse(arguments))
         fault = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
+    else if (parser.isSet(seed) || !seedText.isEmpty()) {
+        const QString text = parser.isSet(seed) ? parser.value(seed) : seedText;
+        options.seed = seedOf(text);
+        if (!options.seed)
+            //: An error: the seed given is not a whole number from 0 to 4294967295.
+            fault = QCoreApplication::translate("CommandLine", "Not a seed: '%1'.").arg(text);
+    }
+    if (fault.isEmpty() && !parser.positionalArguments().isEmpty())
         fault = QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                     .arg(parser.positionalArguments().constFirst());
     if (!fault.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "frmsplash.h"
 #include "mainwin/form1.h"
+#include "mainwin/practicemode.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -12,8 +13,10 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     identity::applyTo(application);
     language::install(QLocale::system());
-    if (const std::optional<int> status = commandline::read(QApplication::arguments()))
+    commandline::Options options;
+    if (const std::optional<int> status = commandline::read(QApplication::arguments(), options))
         return *status;
+    mainwin::PracticeMode::setSeed(options.seed);
 
     (new FrmSplash)->showCentred();
     const int status = QApplication::exec();

@@ -177,6 +177,19 @@ void CountingFrame::setTabStop(BeadControl *bead)
         setTabOrder(m_beforeTabStop, bead);
 }
 
+void CountingFrame::setBoard(const std::vector<board::Bead> &clicks)
+{
+    m_board = board::Board();
+    for (const board::Bead bead : clicks) {
+        m_board.act(bead, board::Gesture::Press);
+        m_board.act(bead, board::Gesture::Click);
+    }
+    for (BeadControl *bead : m_beads) {
+        if (bead->place() != m_board.place(bead->bead()))
+            bead->setPlace(m_board.place(bead->bead()));
+    }
+}
+
 void CountingFrame::setAnswersVisible(bool visible)
 {
     for (RodLabel *label : m_labels)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 namespace platform {
 class LineControl;
@@ -44,6 +45,13 @@ public:
 
     // Puts the frame's tab stop next after `previous` in the window's tab order.
     void setTabOrderAfter(QWidget *previous);
+
+    // The bead that takes the focus when the frame is tabbed into.
+    BeadControl *tabStop() const { return m_tabStop; }
+
+    // A fresh board with every bead at rest, then the click of each bead of `clicks` in turn, as
+    // a pupil would set them, silently and without acted().
+    void setBoard(const std::vector<board::Bead> &clicks);
 
     // Shows or hides the rod labels.
     void setAnswersVisible(bool visible);

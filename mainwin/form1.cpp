@@ -9,6 +9,7 @@
 #include "platform/numbers.h"
 #include "platform/program.h"
 #include "platform/windowdesign.h"
+#include "practicemode.h"
 #include "rodlabel.h"
 #include "windowzoom.h"
 
@@ -158,6 +159,7 @@ void Form1::buildMenu()
     connect(file, &FileMenu::newChosen, this, &Form1::New_Click);
     connect(file, &FileMenu::exitChosen, this, &Form1::Exit_Click);
     menuBar()->addMenu(file);
+    new PracticeMode(this);
     // The menu title keeps its designed place at the left in a language written right to left
     // too.
     menuBar()->setLayoutDirection(Qt::LeftToRight);
@@ -224,7 +226,7 @@ void Form1::BaseView()
 {
     writeRodValues(false);
     m_TextValue = board().total();
-    m_TextBin->setText(platform::decimalText(m_TextValue));
+    setTotalText(platform::decimalText(m_TextValue));
     showBase16(false);
 }
 
@@ -243,6 +245,35 @@ bool Form1::HexView()
     return true;
 }
 
+void Form1::setTotalText(const QString &text)
+{
+    m_TextBin->setText(m_taskOpen ? QString() : text);
+}
+
+bool Form1::showsBase16() const
+{
+    return !m_LabHex->isHidden();
+}
+
+void Form1::showReadOut(bool base16)
+{
+    writeRodValues(base16);
+    m_TextValue = board().total();
+    setTotalText(base16 ? platform::hexText(m_TextValue) : platform::decimalText(m_TextValue));
+    showBase16(base16);
+}
+
+void Form1::setTaskOpen(bool open)
+{
+    m_taskOpen = open;
+    for (QWidget *control : std::initializer_list<QWidget *>{m_ComView, m_ComHex, m_ComBase})
+        control->setEnabled(!open);
+    m_TextBin->setVisible(!open);
+    setAnswersVisible(!open);
+    if (open)
+        m_TextBin->clear();
+}
+
 void Form1::ComBase_Click()
 {
     BaseView();
@@ -255,7 +286,7 @@ void Form1::ComHex_Click()
 {
     if (!HexView())
         return;
-    m_TextBin->setText(platform::hexText(m_TextValue));
+    setTotalText(platform::hexText(m_TextValue));
     //: Told to a screen reader when the numbers switch to base 16; also what the "Hexadecimal"
     //: mark beside the total is called.
     m_client->announce(tr("Read-out in base 16"));

@@ -81,6 +81,17 @@ public:
     // The zoom of the window's content in percent (the classroom keys, WindowZoom).
     int zoom() const;
 
+    // What practice (PracticeMode) works with: the frame, the client area, the zoom, the base
+    // the read-out shows, the read-out written anew in a base, and the answers held back while a
+    // task is open: the rod labels and the total hidden, and the buttons that would show them or
+    // change the base off.
+    mainwin::CountingFrame *frame() const { return m_frame; }
+    mainwin::ClientArea *client() const { return m_client; }
+    mainwin::WindowZoom *windowZoom() const { return m_zoom; }
+    bool showsBase16() const;
+    void showReadOut(bool base16);
+    void setTaskOpen(bool open);
+
 private:
     void buildReadOut();
     void buildMenu();
@@ -91,11 +102,14 @@ private:
     void setAnswersVisible(bool visible);
     void writeRodValues(bool base16);
     void showBase16(bool base16);
+    // Writes the total's text, or nothing while a task is open.
+    void setTotalText(const QString &text);
 
     mainwin::ClientArea *m_client = nullptr;
     mainwin::CountingFrame *m_frame = nullptr;
     std::int32_t m_TextValue = 0;
     mainwin::WindowZoom *m_zoom = nullptr;
+    bool m_taskOpen = false;
 
     QLineEdit *m_TextBin = nullptr;
     QLabel *m_LabBase = nullptr;

@@ -92,10 +92,24 @@ void WindowZoom::toggleFullScreen()
     m_windowedPercent = percent();
     m_windowedGeometry = m_window->geometry();
     m_leaveFullScreen->setEnabled(true);
-    const QRect screenArea = m_window->screen()->geometry();
     m_window->showFullScreen();
-    m_window->setGeometry(screenArea);
+    m_window->setGeometry(m_window->screen()->geometry());
     m_window->activateWindow();
+    fillScreen();
+}
+
+void WindowZoom::setDesignedSize(QSize designed)
+{
+    m_designed = designed;
+    if (m_fullScreen)
+        fillScreen();
+    else
+        setPercent(percent());
+}
+
+void WindowZoom::fillScreen()
+{
+    const QRect screenArea = m_window->screen()->geometry();
     // The largest step that fits, centred on the window's colour below the menu bar.
     const QSize room = screenArea.size() - QSize(0, menuBarHeight());
     int fits = Steps.front();

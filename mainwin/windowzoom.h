@@ -29,6 +29,10 @@ public:
     WindowZoom(QMainWindow *window, QWidget *content, QSize designed, const QWidget *typist);
 
     int percent() const { return m_zoom.percent; }
+    // The content grows or shrinks (a part shown below the designed client area, or hidden): the
+    // window fits it anew at the same step, or, full screen, at the largest step that fits.
+    void setDesignedSize(QSize designed);
+    const platform::Zoom &zoom() const { return m_zoom; }
     void setPercent(int percent);
     void zoomBy(int steps);
     void toggleFullScreen();
@@ -37,6 +41,7 @@ private:
     // Shows the content at `zoom`; the window's size is the caller's.
     void apply(const platform::Zoom &zoom);
     QSize contentSize(int percent) const;
+    void fillScreen();
     int menuBarHeight() const;
 
     QMainWindow *m_window;

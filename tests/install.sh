@@ -77,16 +77,16 @@ q() { QT_QPA_PLATFORM=offscreen timeout 10 "$prefix/bin/quillmere" "$@"; }
 options() { grep -o -- '-[-a-z]*' | sort | tr '\n' ' '; }
 check "--version" "$(q --version 2>/dev/null)" "Quillmere 1.0.5"
 check "--help's options" "$(q --help 2>/dev/null | grep '^ *-' | cut -c1-16 | options)" \
-    "--help --help-all --version -h -v "
+    "--help --help-all --seed --version -h -v "
 check "an unknown option: what, usage, status 2" "$(q --frobnicate 2>&1 >/dev/null | grep -e \
     '^quillmere:' -e '^Usage:' -e 'version'; echo "status ${PIPESTATUS[0]}")" "quillmere: Unknown \
 option 'frobnicate'.
 Usage: $prefix/bin/quillmere [options]
-  -v, --version  Displays version information.
+  -v, --version    Displays version information.
 status 2"
 check "--help in German" "$(LANG=de_DE.UTF-8 q --help 2>/dev/null | grep -c Rechenrahmen)" 1
 check "the manual page's synopsis" "$(man -l "$share/man/man1/quillmere.1" 2>/dev/null |
-    sed -n '/^SYNOPSIS/{n;p}' | options)" "--help --help-all --version -h -v "
+    sed -n '/^SYNOPSIS/{n;p}' | options)" "--help --help-all --seed --version -h -v "
 
 # 3. The Debian package, built from debian/ by tools/deb.sh.
 deb=$(ls "${2:-}"/quillmere_*.deb 2>/dev/null | head -n 1)
