@@ -46,4 +46,14 @@ check("hidden answers", (rod(2)[7], readout(2), news()),
       ("Rod 2 value", (None, "4"), "Rod 2, lower bead 4, at rest"))
 act("View Answers")
 check("answers shown again", (rod(2)[7], readout(2)), ("Rod 2 value 1", ("1", "4")))
+# Practice, seed 1 at level 10: the task is the strip's first text and is announced; until the check
+# no rod value or total is in the tree, nor in what is announced as beads move.
+key("alt+p", "s")
+task = find(app, "Practice")[0].name
+check("the task, first in the strip and announced", (task, news()), ("Show 5", "Show 5"))
+act("Rod 15, lower bead 1, at rest")
+check("nothing of the answer before the check", ([rod(n)[7] for n in (1, 15)], readout(15), news()),
+      (["Rod 1 value", "Rod 15 value"], (None, ""), "Rod 15, lower bead 1, at the beam"))
+act("Check")
+check("the check, announced; the answers shown", (news(), readout(15)), ("Right! The frame shows 5.", ("5", "5")))
 finish()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program with real X input (xdotool) under an X server with no window manager:
 # the splash, bead clicks on the rightmost and leftmost rods, the total read back through the
-# clipboard, base 16, Exit from F2, and the end of the program when its last window is closed.
+# clipboard, base 16, Exit from F2, the end of the program when its last window is closed, the
+# classroom zoom and full screen, and a practice round by keyboard.
 # Usage: realapp.sh path/to/quillmere   (DISPLAY must name a running X server)
 set -uo pipefail
 program=$(realpath "$1")
@@ -84,6 +85,19 @@ check "Esc returns to 200 percent" "$(client)" 1264x868
 xdotool key ctrl+0 && sleep 0.5
 zoom=100 && check "Ctrl+0 restores the designed size" "$(client)" 632x434
 check "the beads clicked at 200 percent and full screen moved" "$(total)" 6
+kill "$pid"
+# 4. A practice round by keyboard alone, seed 1 at level 10: Show 5 with the arrows and Space on
+# the leftmost rod, Check; the total shows only once the task is right; Next; Stop Practice.
+QUILLMERE_SEED=1 start_program "$program" "$errors"
+xdotool key a
+find_main_window
+xdotool key alt+p s Down Down Down Down space && sleep 0.3 && strip=1710
+printf '' | xclip -selection clipboard
+check "the total is hidden while the task is open" "$(total)" ""
+xdotool key alt+c && sleep 0.3
+check "Check: the frame is right, the total shows" "$(total)" 5
+xdotool key alt+p t && sleep 0.5
+check "Stop Practice: the designed size again" "$(client)" 632x434
 kill "$pid"
 check "nothing on stderr, in each run" "$(grep -v XDG_RUNTIME_DIR "$errors")" ""
 rm -f "$errors"

@@ -21,10 +21,12 @@ find_main_window() {
         [[ -n "$window" ]] && return; done
 }
 # click_at X Y: a click at a place given in twips within the main window's client area, which
-# is 434 pixels high below the menu bar at a $zoom of 100 percent.
+# is 434 pixels high below the menu bar at a $zoom of 100 percent, and $strip twips more while
+# the practice strip shows.
+strip=0
 click_at() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + $1 * zoom / 1500)) $((Y + HEIGHT + (${2} - 6510) * zoom / 1500)) click 1
+    xdotool mousemove $((X + $1 * zoom / 1500)) $((Y + HEIGHT + (${2} - 6510 - strip) * zoom / 1500)) click 1
     sleep 0.2
 }
 # click_bead ROD BEAD [beam]: a click on the middle of a bead where it is designed to stand: rod 0
