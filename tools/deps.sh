@@ -9,6 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libsndfile1-dev portaudio19-dev
+    libicu-dev # numbers in words
     fonts-liberation2
     fonts-noto-core fonts-noto-cjk # the scripts of the translations
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # the program's translations, and Qt's own
