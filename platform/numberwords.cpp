@@ -39,6 +39,10 @@ std::optional<QString> spellOut(int value, const QString &language)
         UErrorCode status = U_ZERO_ERROR;
         auto formatter = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT,
                                                                       localeOf(language), status);
+        // Chinese counts with 零 for zero, as a quantity is written; the default rules write the
+        // 〇 of codes and years.
+        if (U_SUCCESS(status) && language.startsWith(QLatin1String("zh")))
+            formatter->setDefaultRuleSet(u"%spellout-cardinal", status);
         if (U_FAILURE(status))
             formatter.reset();
         it = formatters.emplace(language, std::move(formatter)).first;
@@ -52,7 +56,9 @@ std::optional<QString> spellOut(int value, const QString &language)
     it->second->format(static_cast<int32_t>(value), words, position, status);
     if (U_FAILURE(status) || words.isBogus() || words.isEmpty())
         return std::nullopt;
-    return QString::fromUtf16(words.getBuffer(), words.length());
+    // Without the soft hyphens ICU puts between the parts of a long German, Dutch or Italian
+    // word: they are for breaking lines, and a label or a voice has none to break.
+    return QString::fromUtf16(words.getBuffer(), words.length()).remove(QChar(0x00ad));
 }
 
 } // namespace
