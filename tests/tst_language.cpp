@@ -3,6 +3,8 @@
 #include "mainwin/form1.h"
 #include "testkit.h"
 
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 
 // Both windows in every language: each caption measured against its control.
@@ -65,8 +67,32 @@ private slots:
         }
         // Fault: the window mirrored: the ones rod is the rightmost, the buttons on the right.
         QCOMPARE(form.findChild<QWidget *>("Label1(0)")->x(), 488);
+        // Fault: the File menu title at the right end of the bar.
+        form.show();
+        QCOMPARE(form.menuBar()->actionAt({9, 9}), form.findChild<QMenu *>("File")->menuAction());
+    }
+    // Fault: the language taken from LANG alone. LANGUAGE comes first, then LC_ALL, LC_MESSAGES
+    // and LANG: each names a language of its own, and is emptied in turn.
+    void systemLanguage()
+    {
+        QStringList set{"LANGUAGE=fr:de", "LC_ALL=de_DE", "LC_MESSAGES=es_ES", "LANG=it_IT"}, took;
+        for (QString &variable : set) {
+            QProcess child; // the language as start-up takes it, from the environment
+            child.setEnvironment(QProcess::systemEnvironment() + set);
+            child.start(QCoreApplication::applicationFilePath(), {"--system-language"});
+            took << (child.waitForFinished() ? child.readAllStandardOutput() : "no answer");
+            variable = variable.section('=', 0, 0) + '=';
+        }
+        QCOMPARE(took.join(' '), "fr de es it");
     }
 };
 
-QTEST_MAIN(TestLanguage)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--system-language") == 0)
+        return std::fputs(qPrintable(language::install(QLocale::system())), stdout) < 0;
+    TestLanguage test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_language.moc"

@@ -52,6 +52,7 @@ private slots:
         row("octal prefix stops at 8", "&o178", 15.0, "F");
         row("too large", "-1e309", -qInf(), Overflow);
         row("too small", "1e-400", 0.0, "0");
+        row("too small, upper-case E", "1E-400", 0.0, "0"); // fault: read unlike a lower-case e
         row("decimal tie rounds down to even", "1e23", 99999999999999991611392.0, Overflow);
         row("decimal tie rounds up to even", "7e22", 70000000000000004194304.0, Overflow);
         // The 32-bit limits, in texts longer than the box holds.
