@@ -1,17 +1,30 @@
 """Every translation file complete and up to date with the code: lupdate, run on copies, finds no text a file lacks
-(unfinished) or the code dropped (vanished, obsolete); each keeps its source's placeholders and a caption's one mnemonic.
+(unfinished) or the code dropped (vanished, obsolete); each keeps its source's placeholders and a caption's one mnemonic;
+no access key serves two captions that answer at once (the main window's, the Practice menu's), in any case.
 Usage: translations.py path/to/lupdate path/to/sources"""
 import glob, re, shutil, subprocess, sys, tempfile
 import xml.etree.ElementTree as ElementTree
 
 lupdate, top = sys.argv[1:]
 faults = []
+# Fault: two captions that answer at once share an access key, which then reaches only one of them.
+KEYED = [{"Form1": "&Hide Answers|&View Answers|Hexa&Decimal|&Base 10|&Reset|&Exit|&File",
+          "mainwin::PracticeMode": "&Practice", "mainwin::PracticeStrip": "&Check|Show &Me|&Next"},
+         {"mainwin::PracticeMode": "&Show a Number|&Read the Frame|&Level|S&top Practice"}]
+def clashes(name, translate):
+    for group in KEYED:
+        keys = [key[1].casefold() for context, sources in group.items() for source in sources.split("|")
+                if (key := re.search("&(.)", translate(context, source) or ""))]
+        if len(set(keys)) < len(keys):
+            faults.append(f"{name}: an access key used twice: {' '.join(keys)}")
+clashes("English", lambda context, source: source)
 with tempfile.TemporaryDirectory() as copies:
     files = [shutil.copy(ts, copies) for ts in sorted(glob.glob(f"{top}/assets/translations/*.ts"))]
     subprocess.run([lupdate, "-silent", "-locations", "none", f"{top}/app", f"{top}/mainwin", f"{top}/platform",
                     "-ts", *files], check=True)
     for ts in files:
-        for message in ElementTree.parse(ts).iter("message"):
+        tree = ElementTree.parse(ts)
+        for message in tree.iter("message"):
             source, translation = message.findtext("source"), message.find("translation")
             text, where = translation.text or "", f"{ts.split('/')[-1]}: {source!r} -> "
             if translation.get("type"):
@@ -20,5 +33,8 @@ with tempfile.TemporaryDirectory() as copies:
                 faults.append(where + f"{text!r}: not the same placeholders")
             elif "&" in source and text.count("&") != 1:
                 faults.append(where + f"{text!r}: not one mnemonic mark")
+        texts = {(context.findtext("name"), message.findtext("source")): message.findtext("translation")
+                 for context in tree.iter("context") for message in context.iter("message")}
+        clashes(ts.split("/")[-1], lambda *caption: texts.get(caption))
 print(*faults, f"{len(faults)} faults in {len(files)} files", sep="\n")
 sys.exit(bool(faults))

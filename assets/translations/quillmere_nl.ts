@@ -13,16 +13,16 @@
     </message>
     <message>
         <source>Draw the practice tasks from &lt;number&gt;: the same number gives the same tasks on every computer (also QUILLMERE_SEED).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiest de oefeningen met &lt;getal&gt;: hetzelfde getal geeft op elke computer dezelfde oefeningen (ook QUILLMERE_SEED).</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>getal</translation>
     </message>
     <message>
         <source>Not a seed: &apos;%1&apos;.</source>
         <extracomment>An error: the seed given is not a whole number from 0 to 4294967295.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen geldige startwaarde: &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -204,72 +204,72 @@
     <message>
         <source>&amp;Practice</source>
         <extracomment>The menu of exercises, after File.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oe&amp;fenen</translation>
     </message>
     <message>
         <source>&amp;Show a Number</source>
         <extracomment>Menu item: the program names a number, the pupil sets it on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Getal zetten</translation>
     </message>
     <message>
         <source>&amp;Read the Frame</source>
         <extracomment>Menu item: the program sets the frame, the pupil types its total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Telraam aflezen</translation>
     </message>
     <message>
         <source>&amp;Level</source>
         <extracomment>Submenu: how large the numbers of the tasks may be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>Up to %1</source>
         <extracomment>A level: the numbers of the tasks go up to %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tot %1</translation>
     </message>
     <message>
         <source>S&amp;top Practice</source>
         <extracomment>Menu item: ends practice; the window is as it was.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stoppen met oefenen</translation>
     </message>
     <message>
         <source>Show %1</source>
         <extracomment>A task: the pupil sets this number on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zet %1</translation>
     </message>
     <message>
         <source>What is the frame&apos;s total?</source>
         <extracomment>A task: the pupil types the total of the frame that the program has set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wat is het totaal van het telraam?</translation>
     </message>
     <message>
         <source>%1 right of %2</source>
         <extracomment>The score of this run: tasks right of tasks done.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 van de %2 goed</translation>
     </message>
     <message>
         <source>Right! The frame shows %1.</source>
         <extracomment>Said when the answer is right; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Goed zo! Het telraam staat op %1.</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 more.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much more it needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je telraam staat op %1. Er moet nog %2 bij.</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 fewer.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much less it needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je telraam staat op %1. Er moet %2 af.</translation>
     </message>
     <message>
         <source>Not yet. Try again.</source>
         <extracomment>Read the Frame, a wrong answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nog niet. Probeer het nog eens.</translation>
     </message>
     <message>
         <source>The frame shows %1.</source>
         <extracomment>After Show Me: the answer; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het telraam staat op %1.</translation>
     </message>
 </context>
 <context>
@@ -277,27 +277,27 @@
     <message>
         <source>&amp;Check</source>
         <extracomment>Button: checks the pupil&apos;s answer to the task.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nakijken</translation>
     </message>
     <message>
         <source>Show &amp;Me</source>
         <extracomment>Button, offered after two tries: shows the answer on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voor&amp;doen</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Button: the next task.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vol&amp;gende</translation>
     </message>
     <message>
         <source>Practice</source>
         <extracomment>The strip below the counting frame with the task, the answer box and its buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefenen</translation>
     </message>
     <message>
         <source>Your answer</source>
         <extracomment>The box where the pupil types the total of the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jouw antwoord</translation>
     </message>
 </context>
 </TS>

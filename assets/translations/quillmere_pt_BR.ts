@@ -13,16 +13,16 @@
     </message>
     <message>
         <source>Draw the practice tasks from &lt;number&gt;: the same number gives the same tasks on every computer (also QUILLMERE_SEED).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteia as tarefas de prática a partir de &lt;número&gt;: o mesmo número dá as mesmas tarefas em qualquer computador (também QUILLMERE_SEED).</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>número</translation>
     </message>
     <message>
         <source>Not a seed: &apos;%1&apos;.</source>
         <extracomment>An error: the seed given is not a whole number from 0 to 4294967295.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Semente inválida: &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -204,72 +204,72 @@
     <message>
         <source>&amp;Practice</source>
         <extracomment>The menu of exercises, after File.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Praticar</translation>
     </message>
     <message>
         <source>&amp;Show a Number</source>
         <extracomment>Menu item: the program names a number, the pupil sets it on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formar um número</translation>
     </message>
     <message>
         <source>&amp;Read the Frame</source>
         <extracomment>Menu item: the program sets the frame, the pupil types its total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ler o ábaco</translation>
     </message>
     <message>
         <source>&amp;Level</source>
         <extracomment>Submenu: how large the numbers of the tasks may be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nível</translation>
     </message>
     <message>
         <source>Up to %1</source>
         <extracomment>A level: the numbers of the tasks go up to %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Até %1</translation>
     </message>
     <message>
         <source>S&amp;top Practice</source>
         <extracomment>Menu item: ends practice; the window is as it was.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminar a prática</translation>
     </message>
     <message>
         <source>Show %1</source>
         <extracomment>A task: the pupil sets this number on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Forme o %1</translation>
     </message>
     <message>
         <source>What is the frame&apos;s total?</source>
         <extracomment>A task: the pupil types the total of the frame that the program has set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qual é o total do ábaco?</translation>
     </message>
     <message>
         <source>%1 right of %2</source>
         <extracomment>The score of this run: tasks right of tasks done.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acertos: %1 de %2</translation>
     </message>
     <message>
         <source>Right! The frame shows %1.</source>
         <extracomment>Said when the answer is right; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muito bem! O ábaco mostra %1.</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 more.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much more it needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seu ábaco mostra %1. Coloque mais %2.</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 fewer.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much less it needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seu ábaco mostra %1. Tire %2.</translation>
     </message>
     <message>
         <source>Not yet. Try again.</source>
         <extracomment>Read the Frame, a wrong answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não. Tente de novo.</translation>
     </message>
     <message>
         <source>The frame shows %1.</source>
         <extracomment>After Show Me: the answer; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O ábaco mostra %1.</translation>
     </message>
 </context>
 <context>
@@ -277,27 +277,27 @@
     <message>
         <source>&amp;Check</source>
         <extracomment>Button: checks the pupil&apos;s answer to the task.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conferir</translation>
     </message>
     <message>
         <source>Show &amp;Me</source>
         <extracomment>Button, offered after two tries: shows the answer on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resposta</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Button: the next task.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pró&amp;xima</translation>
     </message>
     <message>
         <source>Practice</source>
         <extracomment>The strip below the counting frame with the task, the answer box and its buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prática</translation>
     </message>
     <message>
         <source>Your answer</source>
         <extracomment>The box where the pupil types the total of the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sua resposta</translation>
     </message>
 </context>
 </TS>

@@ -13,16 +13,16 @@
     </message>
     <message>
         <source>Draw the practice tasks from &lt;number&gt;: the same number gives the same tasks on every computer (also QUILLMERE_SEED).</source>
-        <translation type="unfinished"></translation>
+        <translation>用 &lt;数&gt; 抽取练习题：同一个数在每台电脑上给出同样的题目（也可用 QUILLMERE_SEED）。</translation>
     </message>
     <message>
         <source>number</source>
-        <translation type="unfinished"></translation>
+        <translation>数</translation>
     </message>
     <message>
         <source>Not a seed: &apos;%1&apos;.</source>
         <extracomment>An error: the seed given is not a whole number from 0 to 4294967295.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不是有效的种子：“%1”。</translation>
     </message>
 </context>
 <context>
@@ -204,72 +204,72 @@
     <message>
         <source>&amp;Practice</source>
         <extracomment>The menu of exercises, after File.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>练习(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Show a Number</source>
         <extracomment>Menu item: the program names a number, the pupil sets it on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>看数拨珠(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Read the Frame</source>
         <extracomment>Menu item: the program sets the frame, the pupil types its total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>看珠读数(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Level</source>
         <extracomment>Submenu: how large the numbers of the tasks may be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>难度(&amp;L)</translation>
     </message>
     <message>
         <source>Up to %1</source>
         <extracomment>A level: the numbers of the tasks go up to %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1以内</translation>
     </message>
     <message>
         <source>S&amp;top Practice</source>
         <extracomment>Menu item: ends practice; the window is as it was.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>结束练习(&amp;T)</translation>
     </message>
     <message>
         <source>Show %1</source>
         <extracomment>A task: the pupil sets this number on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>请拨出%1</translation>
     </message>
     <message>
         <source>What is the frame&apos;s total?</source>
         <extracomment>A task: the pupil types the total of the frame that the program has set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>算盘上的总数是多少？</translation>
     </message>
     <message>
         <source>%1 right of %2</source>
         <extracomment>The score of this run: tasks right of tasks done.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>答对%1题，共%2题</translation>
     </message>
     <message>
         <source>Right! The frame shows %1.</source>
         <extracomment>Said when the answer is right; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>对了！算盘上是%1。</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 more.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much more it needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你的算盘上是%1，还要再加%2。</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 fewer.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much less it needs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你的算盘上是%1，还要再减%2。</translation>
     </message>
     <message>
         <source>Not yet. Try again.</source>
         <extracomment>Read the Frame, a wrong answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>还不对，再试一次。</translation>
     </message>
     <message>
         <source>The frame shows %1.</source>
         <extracomment>After Show Me: the answer; %1 is the number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>算盘上是%1。</translation>
     </message>
 </context>
 <context>
@@ -277,27 +277,27 @@
     <message>
         <source>&amp;Check</source>
         <extracomment>Button: checks the pupil&apos;s answer to the task.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>检查(&amp;C)</translation>
     </message>
     <message>
         <source>Show &amp;Me</source>
         <extracomment>Button, offered after two tries: shows the answer on the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>看答案(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Button: the next task.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>下一题(&amp;N)</translation>
     </message>
     <message>
         <source>Practice</source>
         <extracomment>The strip below the counting frame with the task, the answer box and its buttons.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>练习</translation>
     </message>
     <message>
         <source>Your answer</source>
         <extracomment>The box where the pupil types the total of the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>你的答案</translation>
     </message>
 </context>
 </TS>
