@@ -20,7 +20,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <utility>
 
@@ -167,12 +166,8 @@ void Form1::buildMenu()
 
 void Form1::nameControls()
 {
-    // A button's name is its caption without the mnemonic mark, or without the "(&H)" that
-    // follows a caption in a script with no such letter.
-    static const QRegularExpression keyAfterCaption(QStringLiteral("\\s*\\(&\\w\\)$"));
     for (QPushButton *button : {m_ComHide, m_ComView, m_ComHex, m_ComBase, m_ComReset, m_ComExit})
-        button->setAccessibleName(
-            platform::withoutMnemonic(QString(button->text()).remove(keyAfterCaption)));
+        button->setAccessibleName(platform::accessibleCaption(button->text()));
     // The base marks' captions do not say what they are, and "Base 10" is also the caption of a
     // button; the text box has no caption.
     m_LabBase->setAccessibleName(tr("Read-out in base 10"));

@@ -66,7 +66,7 @@ PracticeStrip::PracticeStrip(QWidget *client) : QWidget(client)
     const auto button = [this](const ControlDesign &design, void (PracticeStrip::*clicked)()) {
         auto *control = platform::place(new QPushButton(tr(design.caption), this), design);
         control->setAutoDefault(false);
-        control->setAccessibleName(platform::withoutMnemonic(control->text()));
+        control->setAccessibleName(platform::accessibleCaption(control->text()));
         platform::fitCaption(control);
         connect(control, &QPushButton::clicked, this, clicked);
         return control;

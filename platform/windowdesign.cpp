@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionButton>
 
@@ -59,6 +60,12 @@ QString withoutMnemonic(QString caption)
     return caption.replace(QLatin1String("&&"), QLatin1String("\x01"))
         .remove(QLatin1Char('&'))
         .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+QString accessibleCaption(QString caption)
+{
+    static const QRegularExpression keyAfterCaption(QStringLiteral("\\s*\\(&\\w\\)$"));
+    return withoutMnemonic(caption.remove(keyAfterCaption));
 }
 
 void setZoom(QWidget *container, const Zoom &zoom)

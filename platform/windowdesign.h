@@ -51,6 +51,9 @@ void fitCaption(QLabel *label, QSize room);
 
 // The text a caption shows: its mnemonic marks dropped, a doubled one shown as one.
 QString withoutMnemonic(QString caption);
+// A button's name for assistive technology: its caption without the mnemonic mark, or without the
+// "(&H)" that follows a caption in a script with no such letter.
+QString accessibleCaption(QString caption);
 
 // A control that shows itself at a zoom from a design of its own: pictures, lines, and controls
 // made of others.
