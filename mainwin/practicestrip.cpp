@@ -3,6 +3,7 @@
 #include "form1layout.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,17 @@ struct StripTable
 // clang-format on
 constexpr StripTable Strip{};
 
+// In a language written right to left the strip reads from the right: each control's place is
+// mirrored within the span of the frame above it.
+ControlDesign inDirection(ControlDesign design)
+{
+    constexpr int FrameLeft = 240;
+    constexpr int FrameRight = 7920;
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
+        design.left = FrameLeft + FrameRight - design.left - design.width;
+    return design;
+}
+
 QRect designedPlace()
 {
     return platform::twipsRect(0, layout::ClientHeight, layout::ClientWidth, PracticeStrip::Height);
@@ -59,12 +71,13 @@ PracticeStrip::PracticeStrip(QWidget *client) : QWidget(client)
     colours.setColor(QPalette::Window, colours.color(QPalette::Base));
     colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
     const auto label = [&](const ControlDesign &design) {
-        QLabel *made = platform::designLabel(new QLabel(this), design);
+        QLabel *made = platform::designLabel(new QLabel(this), inDirection(design));
         made->setPalette(colours);
         return made;
     };
     const auto button = [this](const ControlDesign &design, void (PracticeStrip::*clicked)()) {
-        auto *control = platform::place(new QPushButton(tr(design.caption), this), design);
+        auto *control =
+            platform::place(new QPushButton(tr(design.caption), this), inDirection(design));
         control->setAutoDefault(false);
         control->setAccessibleName(platform::accessibleCaption(control->text()));
         platform::fitCaption(control);
@@ -73,7 +86,7 @@ PracticeStrip::PracticeStrip(QWidget *client) : QWidget(client)
     };
     // The task first: a screen reader reads it first.
     m_task = label(Strip.task);
-    m_answer = platform::place(new QLineEdit(this), Strip.answer);
+    m_answer = platform::place(new QLineEdit(this), inDirection(Strip.answer));
     m_answer->setFont(platform::designFont(Strip.answer.font));
     m_answer->setMaxLength(layout::TextBinMaxLength);
     //: The box where the pupil types the total of the frame.
