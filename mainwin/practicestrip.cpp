@@ -78,7 +78,7 @@ PracticeStrip::PracticeStrip(QWidget *client) : QWidget(client)
     const auto button = [this](const ControlDesign &design, void (PracticeStrip::*clicked)()) {
         auto *control =
             platform::place(new QPushButton(tr(design.caption), this), inDirection(design));
-        control->setAutoDefault(false);
+        control->setAutoDefault(true); // Enter and Return press it too, as Space does
         control->setAccessibleName(platform::accessibleCaption(control->text()));
         platform::fitCaption(control);
         connect(control, &QPushButton::clicked, this, clicked);

@@ -56,4 +56,6 @@ check("nothing of the answer before the check", ([rod(n)[7] for n in (1, 15)], r
       (["Rod 1 value", "Rod 15 value"], (None, ""), "Rod 15, lower bead 1, at the beam"))
 act("Check")
 check("the check, announced; the answers shown", (news(), readout(15)), ("Right! The frame shows 5.", ("5", "5")))
+key("Return")
+check("Return on Next: the next task, announced", news(), "Show 10")
 finish()
