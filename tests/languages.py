@@ -5,7 +5,7 @@ import xml.etree.ElementTree as ElementTree
 import pyatspi
 from atspikit import act, check, find, finish, key
 
-language = os.environ["LANG"].split(".")[0]
+language = (os.environ.get("LANGUAGE") or os.environ["LANG"]).split(":")[0].split(".")[0]
 files = glob.glob(f"{sys.argv[1]}/quillmere_{language}.ts") or glob.glob(f"{sys.argv[1]}/quillmere_{language[:2]}.ts")
 translated = {m.findtext("source"): m.findtext("translation") for f in files[:1] for m in ElementTree.parse(f).iter("message")}
 def tr(text, *args):  # an unfinished translation shows as written
