@@ -65,6 +65,9 @@ PracticeStrip::PracticeStrip(QWidget *client) : QWidget(client)
     //: The strip below the counting frame with the task, the answer box and its buttons.
     setAccessibleName(tr("Practice"));
     setGeometry(designedPlace());
+    // The strip may come while the window is zoomed: its controls are made and fitted in the
+    // window's font as designed, and setZoom() scales them with the rest.
+    setFont(platform::designFont(layout::DefaultFont));
 
     // Black on white, as the rod labels, so the task reads well from afar.
     QPalette colours = QApplication::palette();
@@ -167,6 +170,9 @@ void PracticeStrip::setTabOrderAfter(QWidget *previous)
 void PracticeStrip::setZoom(const platform::Zoom &zoom)
 {
     setGeometry(zoom.rect(designedPlace()));
+    QFont font = platform::designFont(layout::DefaultFont);
+    font.setPixelSize(zoom.length(font.pixelSize()));
+    setFont(font);
     platform::setZoom(this, zoom.inside());
 }
 
