@@ -23,7 +23,7 @@ class Speech : public QObject
 
 public:
     // How long the voice may take to answer before it counts as missing.
-    static constexpr int AnswerMilliseconds = 3000;
+    static constexpr int AnswerMilliseconds = 5000;
 
     explicit Speech(QObject *parent = nullptr);
 
