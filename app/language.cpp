@@ -1,4 +1,5 @@
 #include "app/language.h"
+#include "platform/numberwords.h"
 
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -13,6 +14,7 @@ QString install(const QLocale &locale)
     static QTranslator qt;
     QCoreApplication::removeTranslator(&program);
     QCoreApplication::removeTranslator(&qt);
+    platform::setShownLanguage({});
     if (!program.load(locale, QStringLiteral("quillmere"), QStringLiteral("_"),
                       QStringLiteral(":/i18n"))) {
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
@@ -24,6 +26,7 @@ QString install(const QLocale &locale)
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
     QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    platform::setShownLanguage(language);
     return language;
 }
 

@@ -11,7 +11,8 @@ namespace language {
 
 // Replaces the translations in use with those for `locale`'s languages, in order of preference,
 // and lays windows out right to left for a language written that way. Returns the language
-// loaded, as in "de" or "pt_BR", or an empty string for the texts as written.
+// loaded (which platform::shownLanguage() then gives the windows), as in "de" or "pt_BR", or an
+// empty string for the texts as written.
 QString install(const QLocale &locale);
 
 } // namespace language

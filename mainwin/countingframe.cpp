@@ -192,6 +192,7 @@ void CountingFrame::setBoard(const std::vector<board::Bead> &clicks)
 
 void CountingFrame::setAnswersVisible(bool visible)
 {
+    m_answersVisible = visible;
     for (RodLabel *label : m_labels)
         label->setShown(visible);
 }

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "aloud.h"
 #include "clientarea.h"
 #include "countingframe.h"
 #include "filemenu.h"
@@ -158,7 +159,7 @@ void Form1::buildMenu()
     connect(file, &FileMenu::newChosen, this, &Form1::New_Click);
     connect(file, &FileMenu::exitChosen, this, &Form1::Exit_Click);
     menuBar()->addMenu(file);
-    new PracticeMode(this);
+    m_practice = new PracticeMode(this);
     // The menu title keeps its designed place at the left in a language written right to left
     // too.
     menuBar()->setLayoutDirection(Qt::LeftToRight);
@@ -185,6 +186,7 @@ void Form1::addClassroomKeys()
     setAccessibleDescription(tr("Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the "
                                 "designed size, F11 full screen, Esc leaves it, Ctrl+M turns the "
                                 "click sound off or on"));
+    m_aloud = new Aloud(this, m_practice);
 }
 
 int Form1::zoom() const
@@ -196,8 +198,10 @@ void Form1::beadActed(board::Bead bead, bool changed)
 {
     BaseView();
     // A press that leaves the bead for a click to move has nothing to tell yet.
-    if (changed)
+    if (changed) {
         m_client->announce(m_frame->spokenAfterAction(bead));
+        m_aloud->frameChanged();
+    }
 }
 
 void Form1::showBase16(bool base16)

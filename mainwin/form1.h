@@ -13,8 +13,10 @@ class Board;
 struct Bead;
 } // namespace board
 namespace mainwin {
+class Aloud;
 class ClientArea;
 class CountingFrame;
+class PracticeMode;
 class WindowZoom;
 } // namespace mainwin
 
@@ -91,6 +93,7 @@ public:
     bool showsBase16() const;
     void showReadOut(bool base16);
     void setTaskOpen(bool open);
+    bool taskOpen() const { return m_taskOpen; }
 
 private:
     void buildReadOut();
@@ -109,6 +112,8 @@ private:
     mainwin::CountingFrame *m_frame = nullptr;
     std::int32_t m_TextValue = 0;
     mainwin::WindowZoom *m_zoom = nullptr;
+    mainwin::PracticeMode *m_practice = nullptr;
+    mainwin::Aloud *m_aloud = nullptr;
     bool m_taskOpen = false;
 
     QLineEdit *m_TextBin = nullptr;

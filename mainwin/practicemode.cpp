@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "form1layout.h"
 #include "platform/numbers.h"
+#include "platform/numberwords.h"
 #include "platform/sound.h"
 #include "platform/twips.h"
 #include "practicestrip.h"
@@ -67,6 +68,13 @@ PracticeMode::PracticeMode(Form1 *window) : QObject(window), m_window(window)
                 nextTask();
         });
     }
+    //: Menu item, on or off: the number of a task is written in words ("Show thirteen").
+    m_inWords = m_menu->addAction(tr("Tasks in &Words"));
+    m_inWords->setCheckable(true);
+    connect(m_inWords, &QAction::toggled, this, [this] {
+        if (isPractising())
+            m_strip->setTask(taskText(m_inWords->isChecked()));
+    });
     //: Menu item: ends practice; the window is as it was.
     m_stop = m_menu->addAction(tr("S&top Practice"), this, &PracticeMode::stop);
     m_stop->setEnabled(false);
@@ -121,13 +129,24 @@ QString PracticeMode::number(int value) const
     return m_base16 ? platform::hexText(std::int32_t(value)) : platform::decimalText(value);
 }
 
-QString PracticeMode::taskText() const
+QString PracticeMode::taskText(bool inWords) const
 {
+    const int value = m_practice->task().number;
+    const QString language = platform::shownLanguage();
+    const QString shown = !inWords   ? number(value)
+                          : m_base16 ? platform::hexWords(number(value), language)
+                                     : platform::numberWords(value, language);
     if (m_exercise == Exercise::ShowNumber)
-        //: A task: the pupil sets this number on the frame.
-        return tr("Show %1").arg(number(m_practice->task().number));
+        //: A task: the pupil sets this number on the frame; %1 is the number in digits or in
+        //: words ("Show 13", "Show thirteen").
+        return tr("Show %1").arg(shown);
     //: A task: the pupil types the total of the frame that the program has set.
     return tr("What is the frame's total?");
+}
+
+QString PracticeMode::spokenTask() const
+{
+    return isPractising() ? taskText(true) : QString();
 }
 
 void PracticeMode::nextTask()
@@ -141,7 +160,7 @@ void PracticeMode::nextTask()
     m_window->setTaskOpen(true);
     m_window->frame()->setBoard(clicks);
     m_window->showReadOut(m_base16);
-    m_strip->setTask(taskText());
+    m_strip->setTask(taskText(m_inWords->isChecked()));
     m_strip->setAnswerWanted(m_exercise == Exercise::ReadFrame);
     m_strip->setCheckable(true);
     m_strip->setShowMeOffered(false);
@@ -152,7 +171,7 @@ void PracticeMode::nextTask()
         m_strip->focusAnswer();
     else
         m_window->frame()->tabStop()->setFocus(Qt::OtherFocusReason);
-    m_window->client()->announce(taskText());
+    m_window->client()->announce(taskText(m_inWords->isChecked()));
 }
 
 void PracticeMode::check()

@@ -33,6 +33,9 @@ public:
     static void setSeed(std::optional<std::uint32_t> seed);
 
     bool isPractising() const { return m_strip != nullptr && m_running; }
+    // The task as a teacher reads it aloud, its number in words; empty while not practising.
+    QString spokenTask() const;
+    QMenu *menu() const { return m_menu; }
     void start(board::practice::Exercise exercise);
     void stop();
 
@@ -43,12 +46,13 @@ private:
     void taskEnded(const QString &feedback);
     void showStrip(bool shown);
     QString number(int value) const;
-    QString taskText() const;
+    QString taskText(bool inWords) const;
     void say(const QString &feedback);
 
     Form1 *m_window;
     QMenu *m_menu = nullptr;
     QAction *m_stop = nullptr;
+    QAction *m_inWords = nullptr;
     PracticeStrip *m_strip = nullptr;
     std::optional<board::practice::Practice> m_practice;
     board::practice::Exercise m_exercise = board::practice::Exercise::ShowNumber;

@@ -25,6 +25,20 @@ void exclamationBox(QWidget *parent, const QString &text)
     box.exec();
 }
 
+void noticeBox(QWidget *parent, const QString &text)
+{
+    const MessageBoxCall call{QGuiApplication::applicationDisplayName(), text};
+    if (handler()) {
+        handler()(call);
+        return;
+    }
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, call.title, call.text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 void setMessageBoxHandler(std::function<void(const MessageBoxCall &)> newHandler)
 {
     handler() = std::move(newHandler);

@@ -12,6 +12,10 @@ namespace platform {
 // application's name. Returns once the box is closed, however it was closed.
 void exclamationBox(QWidget *parent, const QString &text);
 
+// The same box without waiting: it shows, and returns at once; the box goes once it is closed.
+// The window takes clicks and keys meanwhile.
+void noticeBox(QWidget *parent, const QString &text);
+
 // Tests answer boxes without showing them: while a handler is set, each box is handed to it
 // (with its title and text) instead of being shown. An empty handler shows real boxes again.
 struct MessageBoxCall

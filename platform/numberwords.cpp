@@ -65,6 +65,24 @@ std::optional<QString> spellOut(int value, const QString &language)
 
 namespace platform {
 
+namespace {
+QString &shown()
+{
+    static QString language;
+    return language;
+}
+} // namespace
+
+void setShownLanguage(const QString &language)
+{
+    shown() = language;
+}
+
+QString shownLanguage()
+{
+    return shown();
+}
+
 QString numberWords(int value, const QString &language)
 {
     return spellOut(value, language).value_or(QString::number(value));

@@ -14,6 +14,11 @@ namespace platform {
 // value's decimal digits.
 QString numberWords(int value, const QString &language);
 
+// The language the windows show, as numberWords takes it: set by start-up once it has installed
+// the translations; "" until then and for English.
+void setShownLanguage(const QString &language);
+QString shownLanguage();
+
 // A base-16 number read digit by digit, as a teacher reads it: a letter digit as its capital
 // letter, a decimal digit as its word, separated by a blank ("E1" is "E one" in English, "E eins"
 // in German). When ICU fails, or for a character that is no hex digit, the digits as given.

@@ -1,10 +1,10 @@
 #include "sound.h"
+#include "modules.h"
 #include "soundmodule.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 
 namespace platform {
 
@@ -15,16 +15,8 @@ using PlayWav = decltype(&quillmere_play_wav);
 // The module stays loaded for the rest of the program; null when it is not there.
 PlayWav loadSoundModule()
 {
-    if (QCoreApplication::instance() == nullptr)
-        return nullptr;
-    const QString programDir = QCoreApplication::applicationDirPath();
-    for (const QString &folder :
-         {programDir, QDir::cleanPath(programDir + QStringLiteral("/" QUILLMERE_MODULEDIR))}) {
-        if (const QFunctionPointer entry =
-                QLibrary::resolve(folder + QStringLiteral("/quillmere-sound"), PlayWavEntry))
-            return reinterpret_cast<PlayWav>(entry);
-    }
-    return nullptr;
+    return reinterpret_cast<PlayWav>(
+        resolveModule(QStringLiteral("quillmere-sound"), PlayWavEntry));
 }
 
 bool quietMode = false;

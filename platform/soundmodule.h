@@ -4,13 +4,9 @@
 // sound, so that libsndfile, PortAudio and the sound system behind them stay out of start-up.
 // Its one entry point plays a WAV file (path in the file system's encoding) and returns once it
 // has been heard, or at once, in silence, when the file or the sound device is not there.
-#if defined(_WIN32)
-#define QUILLMERE_SOUND_EXPORT __declspec(dllexport)
-#else
-#define QUILLMERE_SOUND_EXPORT __attribute__((visibility("default")))
-#endif
+#include "platform/moduleexport.h"
 
-extern "C" QUILLMERE_SOUND_EXPORT void quillmere_play_wav(const char *path);
+extern "C" QUILLMERE_MODULE_EXPORT void quillmere_play_wav(const char *path);
 
 namespace platform {
 // The entry point's name, for looking it up in the loaded module.

@@ -104,11 +104,12 @@ done
 check "the packaged program and its sound module" "$(QT_QPA_PLATFORM=offscreen \
     "$tmp/deb/usr/bin/quillmere" --version 2>/dev/null; cd "$tmp/deb/usr" && ls lib/*/quillmere)" \
     "Quillmere 1.0.5
-libquillmere-sound.so"
+libquillmere-sound.so
+libquillmere-speech.so"
 check "the packaged manual page" "$(zcat "$tmp/deb/usr/share/man/man1/quillmere.1.gz" |
     grep -c '^\.I /usr/share/quillmere/click.wav')" 1
 check "recommends" "$(dpkg-deb -f "$deb" Recommends)" \
-    "fonts-noto-cjk, fonts-noto-core, qt6-translations-l10n"
+    "espeak-ng, fonts-noto-cjk, fonts-noto-core, qt6-speech-speechd-plugin, qt6-translations-l10n, speech-dispatcher"
 
 # 4. The catalogues: none lacks a text or keeps a fuzzy or an old one, and msgfmt finds no fault.
 "$(dirname "$0")/../tools/desktop-pot.sh" "$build" "$tmp/desktop.pot"

@@ -21,7 +21,7 @@ key("a")
 window = find(app, role(pyatspi.ROLE_FRAME))
 check("the window's title and keys", (window.name, window.description),
       (tr("Quillmere Version 1.05 - By Corwynne"), tr("Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed "
-       "size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on")))
+       "size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on") + tr(", F5 says the task or the total aloud")))
 check("the buttons", sorted(a.name for a in find(app, tr("Rod %1", 1)).parent
                             if a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.getState().contains(pyatspi.STATE_SHOWING)),
       sorted(caption(c) for c in ["&Hide Answers", "&View Answers", "Hexa&Decimal", "&Reset", "&Exit"]))

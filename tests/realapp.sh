@@ -10,12 +10,6 @@ source "$(dirname "$(realpath "$0")")/xdrive.sh"
 cd "$(dirname "$program")" || exit 1
 trap 'kill "${pid:-}" 2>/dev/null' EXIT
 errors=$(mktemp)
-total() {
-    click_at 8400 5200
-    xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null
-}
 ended_within() { # seconds; sets $ended (run it in this shell: only it can wait for the program)
     ended="still running"
     for _ in $(seq $(($1 * 20))); do

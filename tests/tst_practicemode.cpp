@@ -9,10 +9,11 @@ using namespace driver;
 
 // A round through the window as a pupil works it, with the draws of seed 1 at level 10: Show a
 // Number asks for 5, then 10; Read the Frame's first frame has the inner bead of rod 10 (5).
-// Steps: "show", "read", "stop", a button "Com..." or "Practice..." by name, "type X" into the
-// answer box, or "rod R bead K" (lower beads 1 to 5 from the bottom, 6 the outer). What is seen:
-// the task or feedback after each step that changes it, and at each check whether the answers
-// were hidden: rod labels and total out of sight, and nothing of them in their texts.
+// Steps: "show", "read", "words" (Tasks in Words), "stop", a button "Com..." or "Practice..." by
+// name, "type X" into the answer box, or "rod R bead K" (lower beads 1 to 5 from the bottom, 6 the
+// outer). What is seen: the task or feedback after each step that changes it, and at each check
+// whether the answers were hidden: rod labels and total out of sight, and nothing of them in their
+// texts.
 class TestPracticeMode : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,9 @@ private slots:
             "What is the frame's total? | hidden: Not yet. Try again. | hidden: Not yet. Try again. | shown: Right! The frame shows 5. | total 5, 1 right of 1");
         row("base 16: tasks and answers in base 16", "ComHex, show, PracticeNext, rod 0 bead 6, PracticeCheck",
             "Show 5 | Show A | shown: Right! The frame shows A. | total A, 1 right of 2");
+        // Faults: digits kept, the open task's text not renewed, base 16 spelled as a decimal.
+        row("Tasks in Words: the number in words, at once", "show, words, PracticeNext", "Show 5 | Show five | Show ten | total , 0 right of 1");
+        row("Tasks in Words in base 16: digit by digit", "ComHex, words, show, PracticeNext", "Show five | Show A | total , 0 right of 1");
         row("Stop: the designed window again, answers shown", "show, stop", "Show 5 | total 0, 0 right of 0");
         // Fault: the strip made at 200 percent in a font zoomed twice, or not at all.
         row("made at 200%: the buttons in the window's font", "Ctrl+=, Ctrl+=, Ctrl+=, show", "Show 5 | total , 0 right of 0, fonts 22 22 22");
@@ -60,8 +64,9 @@ private slots:
         QMenu *menu = form.findChild<QMenu *>("Practice");
         for (const QString &step : steps.split(", ")) {
             const QString before = text("PracticeTask") + text("PracticeFeedback");
-            if (step == "show" || step == "read" || step == "stop")
-                menu->actions()[step == "show" ? 0 : step == "read" ? 1 : 3]->trigger();
+            if (const auto item = QStringList{"show", "read", "", "words", "stop"}.indexOf(step);
+                item >= 0)
+                menu->actions()[item]->trigger();
             else if (step.startsWith("rod"))
                 clickBead(&form, step.section(' ', 1, 1).toInt(),
                           board::BeadKind(step.section(' ', 3).toInt() - 1));

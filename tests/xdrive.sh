@@ -29,6 +29,13 @@ click_at() {
     xdotool mousemove $((X + $1 * zoom / 1500)) $((Y + HEIGHT + (${2} - 6510 - strip) * zoom / 1500)) click 1
     sleep 0.2
 }
+# The total as the text box holds it, read through the clipboard.
+total() {
+    click_at 8400 5200
+    xdotool key ctrl+a ctrl+c
+    sleep 0.2
+    xclip -o -selection clipboard 2>/dev/null
+}
 # click_bead ROD BEAD [beam]: a click on the middle of a bead where it is designed to stand: rod 0
 # is the rightmost; BEAD 1..5 is a lower bead from the bottom, 6 the outer bead, 7 the inner one.
 rest_tops=(4920 4680 4440 4200 3960 240 480) beam_tops=(3000 2760 2520 2280 2040 1320 1560)

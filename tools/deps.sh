@@ -14,6 +14,9 @@ packages=(
     fonts-noto-core fonts-noto-cjk # the scripts of the translations
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # the program's translations, and Qt's own
     gettext # the translated menu entry and software-centre record
+    # Speech: Qt's speech library (whose headers need Qt's QML integration, which Debian 12's
+    # qt6-speech-dev does not bring), its speech-dispatcher plugin and a voice.
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
 )
 for option in "$@"; do
     case "$option" in
@@ -21,6 +24,7 @@ for option in "$@"; do
         packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
             desktop-file-utils appstream librsvg2-bin dpkg-dev file
             dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # the screen-reader client test
+            speech-dispatcher-espeak-ng orca # the speech test's voice, tools/orcalog.sh
             clang-14 libclang-rt-14-dev # the fuzz preset: clang++-14 and libFuzzer
             man-db reuse debhelper lintian autopkgtest) # manual, licences, Debian package
         ;;
