@@ -45,7 +45,7 @@
     <message>
         <source>%1, lower bead %2</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;); %2 numbers its five beads worth 1, from the bottom (1) up to the beam (5).</extracomment>
-        <translation>%1، الخرزة السفلية %2</translation>
+        <translation>%1، الخرزة السفلية رقم %2</translation>
     </message>
     <message>
         <source>%1 value</source>
@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus للتكبير، Ctrl+Minus للتصغير، Ctrl+0 للحجم الأصلي، F11 لملء الشاشة، Esc للخروج من ملء الشاشة، Ctrl+M لإيقاف صوت النقر أو تشغيله</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+زائد للتكبير، Ctrl+ناقص للتصغير، Ctrl+0 للحجم الأصلي، F11 لملء الشاشة، Esc للخروج من ملء الشاشة، Ctrl+M لإيقاف صوت النقر أو تشغيله</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
