@@ -88,7 +88,7 @@
     <message>
         <source>&amp;File</source>
         <extracomment>The menu bar&apos;s one menu.</extracomment>
-        <translation>&amp;ملف</translation>
+        <translation>&amp;الملف</translation>
     </message>
     <message>
         <source>New</source>
@@ -128,37 +128,37 @@
     <message>
         <source>Quillmere Version 1.05 - By Corwynne</source>
         <extracomment>The window title: &quot;Quillmere&quot; and &quot;Corwynne&quot; are names.</extracomment>
-        <translation>Quillmere الإصدار 1.05 - من إعداد Corwynne</translation>
+        <translation>برنامج Quillmere الإصدار 1.05 - من إعداد Corwynne</translation>
     </message>
     <message>
         <source>&amp;Hide Answers</source>
         <extracomment>Button: hides the value under every rod, so a pupil can check their own answer.</extracomment>
-        <translation>&amp;إخفاء الإجابات</translation>
+        <translation>إخفا&amp;ء الإجابات</translation>
     </message>
     <message>
         <source>&amp;View Answers</source>
         <extracomment>Button: shows the values under the rods again.</extracomment>
-        <translation>عرض &amp;الإجابات</translation>
+        <translation>عر&amp;ض الإجابات</translation>
     </message>
     <message>
         <source>Hexa&amp;Decimal</source>
         <extracomment>Button: shows the values and the total in base 16 (hexadecimal).</extracomment>
-        <translation>&amp;ست عشري</translation>
+        <translation>ست عشر&amp;ي</translation>
     </message>
     <message>
         <source>&amp;Base 10</source>
         <extracomment>Button: shows the values and the total in base 10 again.</extracomment>
-        <translation>&amp;عشري</translation>
+        <translation>النظا&amp;م العشري</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Button: puts every bead back, for a fresh counting frame.</extracomment>
-        <translation>إعا&amp;دة</translation>
+        <translation>إعا&amp;دة الخرز</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Button: ends the program.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>Base 10</source>
