@@ -182,7 +182,8 @@ void Form1::addClassroomKeys()
     m_zoom = new WindowZoom(this, m_client,
                             {pixels(layout::ClientWidth), pixels(layout::ClientHeight)}, m_TextBin);
     // Not in the menu, so a screen reader finds these keys in the window's description.
-    //: The window's keys, for a screen reader: keep the key names as the keyboard shows them.
+    //: The window's keys, for a screen reader: name them as the language's keyboards and system
+    //: do (Strg+Plus, Échap, Ctrl+加号).
     setAccessibleDescription(tr("Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the "
                                 "designed size, F11 full screen, Esc leaves it, Ctrl+M turns the "
                                 "click sound off or on"));

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The template of the desktop catalogues: the texts of the menu entry and the software-centre
 # record that are translated, taken from their configured, untranslated forms in a build (the
-# one-line description comes from project(), so only the configured files hold it as shown).
+# program's name comes from project(), so only the configured files hold the texts as shown).
 #   tools/desktop-pot.sh BUILD [OUT.pot]    writes the template (default BUILD/assets/desktop.pot)
 #   tools/desktop-pot.sh --update BUILD     also merges it into every assets/translations/<lang>.po
 # The menu entry's Name is the program's name and stays out; the record marks its names with

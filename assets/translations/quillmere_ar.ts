@@ -45,7 +45,7 @@
     <message>
         <source>%1, lower bead %2</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;); %2 numbers its five beads worth 1, from the bottom (1) up to the beam (5).</extracomment>
-        <translation>%1، الخرزة السفلية %2</translation>
+        <translation>%1، الخرزة السفلية رقم %2</translation>
     </message>
     <message>
         <source>%1 value</source>
@@ -88,7 +88,7 @@
     <message>
         <source>&amp;File</source>
         <extracomment>The menu bar&apos;s one menu.</extracomment>
-        <translation>&amp;ملف</translation>
+        <translation>&amp;الملف</translation>
     </message>
     <message>
         <source>New</source>
@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus للتكبير، Ctrl+Minus للتصغير، Ctrl+0 للحجم الأصلي، F11 لملء الشاشة، Esc للخروج من ملء الشاشة، Ctrl+M لإيقاف صوت النقر أو تشغيله</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+زائد للتكبير، Ctrl+ناقص للتصغير، Ctrl+0 للحجم الأصلي، F11 لملء الشاشة، Esc للخروج من ملء الشاشة، Ctrl+M لإيقاف صوت النقر أو تشغيله</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
@@ -128,37 +128,37 @@
     <message>
         <source>Quillmere Version 1.05 - By Corwynne</source>
         <extracomment>The window title: &quot;Quillmere&quot; and &quot;Corwynne&quot; are names.</extracomment>
-        <translation>Quillmere الإصدار 1.05 - من إعداد Corwynne</translation>
+        <translation>برنامج Quillmere الإصدار 1.05 - من إعداد Corwynne</translation>
     </message>
     <message>
         <source>&amp;Hide Answers</source>
         <extracomment>Button: hides the value under every rod, so a pupil can check their own answer.</extracomment>
-        <translation>&amp;إخفاء الإجابات</translation>
+        <translation>إخفا&amp;ء الإجابات</translation>
     </message>
     <message>
         <source>&amp;View Answers</source>
         <extracomment>Button: shows the values under the rods again.</extracomment>
-        <translation>عرض &amp;الإجابات</translation>
+        <translation>عر&amp;ض الإجابات</translation>
     </message>
     <message>
         <source>Hexa&amp;Decimal</source>
         <extracomment>Button: shows the values and the total in base 16 (hexadecimal).</extracomment>
-        <translation>&amp;ست عشري</translation>
+        <translation>ست عشر&amp;ي</translation>
     </message>
     <message>
         <source>&amp;Base 10</source>
         <extracomment>Button: shows the values and the total in base 10 again.</extracomment>
-        <translation>&amp;عشري</translation>
+        <translation>النظا&amp;م العشري</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
         <extracomment>Button: puts every bead back, for a fresh counting frame.</extracomment>
-        <translation>إعا&amp;دة</translation>
+        <translation>إعا&amp;دة الخرز</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>Button: ends the program.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>Base 10</source>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
-        <translation>Ein Rechenrahmen für Kinder: Kugeln verschieben, um eine Zahl einzustellen, und den Wert jedes Stabs sowie die Summe zur Basis 10 oder 16 ablesen.</translation>
+        <translation>Ein Rechenrahmen für Kinder: Kugeln verschieben, um eine Zahl einzustellen, und den Wert jedes Stabs sowie die Summe im Dezimal- oder Hexadezimalsystem ablesen.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
         <translation>Strg+Plus vergrößert, Strg+Minus verkleinert, Strg+0 stellt die ursprüngliche Größe her, F11 schaltet auf Vollbild, Esc verlässt es, Strg+M schaltet das Klickgeräusch aus oder ein</translation>
     </message>
     <message>

@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus amplía, Ctrl+Minus reduce, Ctrl+0 vuelve al tamaño original, F11 pantalla completa, Esc sale de ella, Ctrl+M apaga o enciende el sonido del clic</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+Más amplía, Ctrl+Menos reduce, Ctrl+0 vuelve al tamaño original, F11 pantalla completa, Esc sale de ella, Ctrl+M apaga o enciende el sonido del clic</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>

@@ -35,12 +35,12 @@
     <message>
         <source>%1, upper outer bead</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;). Of its two beads worth 5, the one farther from the beam.</extracomment>
-        <translation>%1, boule du haut extérieure</translation>
+        <translation>%1, boule extérieure du haut</translation>
     </message>
     <message>
         <source>%1, upper inner bead</source>
         <extracomment>%1 is a rod (&quot;Rod 3&quot;). Of its two beads worth 5, the one next to the beam.</extracomment>
-        <translation>%1, boule du haut intérieure</translation>
+        <translation>%1, boule intérieure du haut</translation>
     </message>
     <message>
         <source>%1, lower bead %2</source>
@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus agrandit, Ctrl+Minus réduit, Ctrl+0 remet la taille d&apos;origine, F11 plein écran, Esc en sort, Ctrl+M coupe ou remet le son du clic</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+Plus agrandit, Ctrl+Moins réduit, Ctrl+0 remet la taille d&apos;origine, F11 plein écran, Échap en sort, Ctrl+M coupe ou remet le son du clic</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>

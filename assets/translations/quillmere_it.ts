@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
-        <translation>Un pallottoliere per bambini: sposta le palline per comporre un numero e leggi il valore di ogni asta e il totale in base 10 o 16.</translation>
+        <translation>Un abaco per bambini: sposta le palline per comporre un numero e leggi il valore di ogni asta e il totale in base 10 o 16.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>at the beam</source>
-        <translation>vicino alla barra</translation>
+        <translation>accostata alla barra</translation>
     </message>
     <message>
         <source>at rest</source>
-        <translation>lontano dalla barra</translation>
+        <translation>lontana dalla barra</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus ingrandisce, Ctrl+Minus rimpicciolisce, Ctrl+0 torna alla dimensione originale, F11 schermo intero, Esc ne esce, Ctrl+M spegne o accende il suono del clic</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+Più ingrandisce, Ctrl+Meno rimpicciolisce, Ctrl+0 torna alla dimensione originale, F11 schermo intero, Esc ne esce, Ctrl+M spegne o accende il suono del clic</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
@@ -214,7 +214,7 @@
     <message>
         <source>&amp;Read the Frame</source>
         <extracomment>Menu item: the program sets the frame, the pupil types its total.</extracomment>
-        <translation>&amp;Leggi il pallottoliere</translation>
+        <translation>&amp;Leggi l&apos;abaco</translation>
     </message>
     <message>
         <source>&amp;Level</source>
@@ -239,7 +239,7 @@
     <message>
         <source>What is the frame&apos;s total?</source>
         <extracomment>A task: the pupil types the total of the frame that the program has set.</extracomment>
-        <translation>Qual è il totale del pallottoliere?</translation>
+        <translation>Qual è il totale dell&apos;abaco?</translation>
     </message>
     <message>
         <source>%1 right of %2</source>
@@ -249,17 +249,17 @@
     <message>
         <source>Right! The frame shows %1.</source>
         <extracomment>Said when the answer is right; %1 is the number.</extracomment>
-        <translation>Giusto! Il pallottoliere mostra %1.</translation>
+        <translation>Giusto! L&apos;abaco mostra %1.</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 more.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much more it needs.</extracomment>
-        <translation>Il tuo pallottoliere mostra %1. Aggiungi ancora %2.</translation>
+        <translation>Il tuo abaco mostra %1. Aggiungi ancora %2.</translation>
     </message>
     <message>
         <source>Your frame shows %1. You need %2 fewer.</source>
         <extracomment>Show a Number, not yet: %1 is what the frame shows, %2 how much less it needs.</extracomment>
-        <translation>Il tuo pallottoliere mostra %1. Togli %2.</translation>
+        <translation>Il tuo abaco mostra %1. Togli %2.</translation>
     </message>
     <message>
         <source>Not yet. Try again.</source>
@@ -269,7 +269,7 @@
     <message>
         <source>The frame shows %1.</source>
         <extracomment>After Show Me: the answer; %1 is the number.</extracomment>
-        <translation>Il pallottoliere mostra %1.</translation>
+        <translation>L&apos;abaco mostra %1.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
-        <translation>子ども向けのそろばんです。玉を動かして数を置き、各けたの値と合計を10進数または16進数で読み取ります。</translation>
+        <translation>子ども向けのそろばんです。玉を動かして数を置き、各けたの数と合計を10進数または16進数で読み取ります。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -50,7 +50,7 @@
     <message>
         <source>%1 value</source>
         <extracomment>The label under a rod (&quot;Rod 3&quot;) that shows the rod&apos;s value; a screen reader hears the value after it: &quot;Rod 3 value 7&quot;.</extracomment>
-        <translation>%1の値</translation>
+        <translation>%1の数</translation>
     </message>
     <message>
         <source>Read-out in base 10</source>
@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus で拡大、Ctrl+Minus で縮小、Ctrl+0 で元の大きさ、F11 で全画面、Esc で全画面を終了、Ctrl+M でクリック音のオフ/オン</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+プラスで拡大、Ctrl+マイナスで縮小、Ctrl+0 で元の大きさ、F11 で全画面、Esc で全画面を終了、Ctrl+M でクリック音のオフ/オン</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
@@ -113,7 +113,7 @@
     <message>
         <source>Answers hidden</source>
         <extracomment>Told to a screen reader when the rod values are hidden.</extracomment>
-        <translation>答えを消しました</translation>
+        <translation>答えをかくしました</translation>
     </message>
     <message>
         <source>Answers shown</source>
@@ -133,7 +133,7 @@
     <message>
         <source>&amp;Hide Answers</source>
         <extracomment>Button: hides the value under every rod, so a pupil can check their own answer.</extracomment>
-        <translation>答えを消す(&amp;H)</translation>
+        <translation>答えをかくす(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;View Answers</source>

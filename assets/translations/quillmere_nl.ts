@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
-        <translation>Een telraam voor kinderen: schuif de kralen om een getal te zetten en lees de waarde van elke staaf en het totaal af in grondtal 10 of 16.</translation>
+        <translation>Een telraam voor kinderen: schuif de kralen om een getal te zetten en lees de waarde van elke staaf en het totaal af in basis 10 of 16.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
         <translation>Ctrl+Plus zoomt in, Ctrl+Minus zoomt uit, Ctrl+0 geeft de oorspronkelijke grootte, F11 volledig scherm, Esc verlaat het, Ctrl+M zet het klikgeluid uit of aan</translation>
     </message>
     <message>

@@ -55,7 +55,7 @@
     <message>
         <source>Read-out in base 10</source>
         <extracomment>Told to a screen reader when the numbers switch to base 10; also what the &quot;Base 10&quot; mark beside the total is called.</extracomment>
-        <translation>Liczby w systemie dziesiętnym</translation>
+        <translation>Liczby w systemie dziesiątkowym</translation>
     </message>
     <message>
         <source>Read-out in base 16</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
         <translation>Ctrl+Plus powiększa, Ctrl+Minus pomniejsza, Ctrl+0 przywraca zwykły rozmiar, F11 włącza pełny ekran, Esc go wyłącza, Ctrl+M wyłącza lub włącza dźwięk kliknięcia</translation>
     </message>
     <message>
@@ -148,7 +148,7 @@
     <message>
         <source>&amp;Base 10</source>
         <extracomment>Button: shows the values and the total in base 10 again.</extracomment>
-        <translation>&amp;Dziesiętny</translation>
+        <translation>&amp;Dziesiątkowy</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
@@ -163,7 +163,7 @@
     <message>
         <source>Base 10</source>
         <extracomment>Mark beside the total: the numbers are shown in base 10.</extracomment>
-        <translation>Dziesiętny</translation>
+        <translation>Dziesiątkowy</translation>
     </message>
     <message>
         <source>Hexadecimal</source>

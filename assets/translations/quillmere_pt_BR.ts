@@ -55,12 +55,12 @@
     <message>
         <source>Read-out in base 10</source>
         <extracomment>Told to a screen reader when the numbers switch to base 10; also what the &quot;Base 10&quot; mark beside the total is called.</extracomment>
-        <translation>Números em base 10</translation>
+        <translation>Números na base 10</translation>
     </message>
     <message>
         <source>Read-out in base 16</source>
         <extracomment>Told to a screen reader when the numbers switch to base 16; also what the &quot;Hexadecimal&quot; mark beside the total is called.</extracomment>
-        <translation>Números em base 16</translation>
+        <translation>Números na base 16</translation>
     </message>
     <message>
         <source>Total</source>
@@ -102,13 +102,13 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus amplia, Ctrl+Minus reduz, Ctrl+0 volta ao tamanho original, F11 tela cheia, Esc sai dela, Ctrl+M liga ou desliga o som do clique</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+Mais amplia, Ctrl+Menos reduz, Ctrl+0 volta ao tamanho original, F11 tela cheia, Esc sai dela, Ctrl+M liga ou desliga o som do clique</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
         <extracomment>A message: the number typed in the total box is too large for the base-16 read-out.</extracomment>
-        <translation>O número é grande demais para mostrar em base 16.</translation>
+        <translation>O número é grande demais para ser mostrado na base 16.</translation>
     </message>
     <message>
         <source>Answers hidden</source>

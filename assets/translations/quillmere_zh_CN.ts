@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>A counting frame for children: move its beads to set a number, and read each rod&apos;s value and the total in base 10 or 16.</source>
-        <translation>给孩子用的算盘：拨动算珠表示一个数，读出每一档的值和总数，可用十进制或十六进制。</translation>
+        <translation>给孩子用的算盘：拨动算珠表示一个数，读出每一档的数和总数，可用十进制或十六进制。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
@@ -50,7 +50,7 @@
     <message>
         <source>%1 value</source>
         <extracomment>The label under a rod (&quot;Rod 3&quot;) that shows the rod&apos;s value; a screen reader hears the value after it: &quot;Rod 3 value 7&quot;.</extracomment>
-        <translation>%1的值是</translation>
+        <translation>%1的数</translation>
     </message>
     <message>
         <source>Read-out in base 10</source>
@@ -102,8 +102,8 @@
     </message>
     <message>
         <source>Ctrl+Plus zooms in, Ctrl+Minus zooms out, Ctrl+0 gives the designed size, F11 full screen, Esc leaves it, Ctrl+M turns the click sound off or on</source>
-        <extracomment>The window&apos;s keys, for a screen reader: keep the key names as the keyboard shows them.</extracomment>
-        <translation>Ctrl+Plus 放大，Ctrl+Minus 缩小，Ctrl+0 恢复原来的大小，F11 全屏，Esc 退出全屏，Ctrl+M 关闭或打开点击声</translation>
+        <extracomment>The window&apos;s keys, for a screen reader: name them as the language&apos;s keyboards and system do (Strg+Plus, Échap, Ctrl+加号).</extracomment>
+        <translation>Ctrl+加号 放大，Ctrl+减号 缩小，Ctrl+0 恢复原来的大小，F11 全屏，Esc 退出全屏，Ctrl+M 关闭或打开点击声</translation>
     </message>
     <message>
         <source>The number is too large to show in base 16.</source>
