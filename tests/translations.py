@@ -10,7 +10,8 @@ faults = []
 # Fault: two captions that answer at once share an access key, which then reaches only one of them.
 KEYED = [{"Form1": "&Hide Answers|&View Answers|Hexa&Decimal|&Base 10|&Reset|&Exit|&File",
           "mainwin::PracticeMode": "&Practice", "mainwin::PracticeStrip": "&Check|Show &Me|&Next"},
-         {"mainwin::PracticeMode": "&Show a Number|&Read the Frame|&Level|S&top Practice"}]
+         {"mainwin::PracticeMode": "&Show a Number|&Read the Frame|&Level|Tasks in &Words|S&top Practice",
+          "mainwin::Aloud": "Speak &Every Total"}]
 # Fault: the program and its desktop files name one thing two ways. Per language, as patterns: our word/words we avoid.
 K = r"/Ctrl\+(Plus|Minus)"  # key names left in English
 TERMS = {"de": "Kugel/Perle Dezimal/zehnersys verdeck/ausblend Strg/Ctrl", "es": r"Ctrl\+Más.*Ctrl\+Menos" + K,

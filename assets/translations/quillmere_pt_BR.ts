@@ -200,6 +200,34 @@
     </message>
 </context>
 <context>
+    <name>mainwin::Aloud</name>
+    <message>
+        <source>, F5 says the task or the total aloud</source>
+        <extracomment>Added to the end of the window&apos;s keys for a screen reader (after &quot;... Ctrl+M turns the click sound off or on&quot;), with the separator that list uses; keep F5 as the keyboard shows it.</extracomment>
+        <translation>, F5 lê em voz alta a tarefa ou o total</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Every Total</source>
+        <extracomment>Menu item, on or off: after each bead move the new total is said aloud.</extracomment>
+        <translation>&amp;Dizer cada total</translation>
+    </message>
+    <message>
+        <source>The total is %1.</source>
+        <extracomment>Said aloud: %1 is the frame&apos;s total in words (&quot;The total is thirteen.&quot;).</extracomment>
+        <translation>O total é %1.</translation>
+    </message>
+    <message>
+        <source>The answers are hidden.</source>
+        <extracomment>Said aloud for F5 while the rod values and the total are hidden.</extracomment>
+        <translation>As respostas estão escondidas.</translation>
+    </message>
+    <message>
+        <source>No voice is installed for %1.</source>
+        <extracomment>Shown and told to a screen reader when nothing can be said aloud; %1 is the language&apos;s name in that language (&quot;Deutsch&quot;).</extracomment>
+        <translation>Nenhuma voz está instalada para %1.</translation>
+    </message>
+</context>
+<context>
     <name>mainwin::PracticeMode</name>
     <message>
         <source>&amp;Practice</source>
@@ -233,7 +261,7 @@
     </message>
     <message>
         <source>Show %1</source>
-        <extracomment>A task: the pupil sets this number on the frame.</extracomment>
+        <extracomment>A task: the pupil sets this number on the frame; %1 is the number in digits or in words (&quot;Show 13&quot;, &quot;Show thirteen&quot;).</extracomment>
         <translation>Forme o %1</translation>
     </message>
     <message>
@@ -270,6 +298,11 @@
         <source>The frame shows %1.</source>
         <extracomment>After Show Me: the answer; %1 is the number.</extracomment>
         <translation>O ábaco mostra %1.</translation>
+    </message>
+    <message>
+        <source>Tasks in &amp;Words</source>
+        <extracomment>Menu item, on or off: the number of a task is written in words (&quot;Show thirteen&quot;).</extracomment>
+        <translation>Tarefas por &amp;extenso</translation>
     </message>
 </context>
 <context>
