@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form1.h"
 
 #include "aloud.h"

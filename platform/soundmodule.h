@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The sound module, a library of its own (quillmere-sound) that the program loads at its first

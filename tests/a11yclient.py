@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The running program as a screen reader finds it through AT-SPI: the splash, the tree of the main
 window, a bead moved through its accessible action and by keyboard alone, the rod values and the
 total read back, and nothing of the rod values while the answers are hidden."""

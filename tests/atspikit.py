@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the AT-SPI clients share: counted checks; finding, acting and typing as a screen reader's user."""
 import subprocess
 import sys

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Works the main window as a pupil does: finds controls by name, sends the mouse to the window.
 #include "board/board.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs a build into a fresh prefix and checks what lands there: the program, its sound, the
 # menu entry, the software-centre record and the icons, each file valid; then starts the
 # installed program from another folder under Xvfb and clicks a bead, to hear (through an ALSA

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The running program read through AT-SPI in the language LANG names: its .ts file's texts, or the texts as written."""
 import glob, os, re, sys
 import xml.etree.ElementTree as ElementTree

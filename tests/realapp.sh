@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Drives the real program with real X input (xdotool) under an X server with no window manager:
 # the splash, bead clicks on the rightmost and leftmost rods, the total read back through the
 # clipboard, base 16, Exit from F2, the end of the program when its last window is closed, the

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Every translation file complete and current: lupdate, run on copies, finds no text a file lacks (unfinished) or the
 code dropped (vanished, obsolete); each keeps its source's placeholders and a caption's one mnemonic; no access key
 serves two captions that answer at once, in any case; a language's .ts and .po files name our terms alike.

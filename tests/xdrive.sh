@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the shell tests: records checks, and drives the real program under X with xdotool.
 passed=0 failed=0 zoom=100 # $zoom: see click_at
 check() { # check "what" actual expected

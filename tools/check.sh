@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, checks the licence data with reuse, builds the Debian package and runs
 # lintian and its autopkgtest on it, builds Quillmere twice (release, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test in both builds; then builds the fuzz targets

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, on Debian 12, whatever Quillmere needs and is not there yet: `tools/deps.sh` for
 # building and running, `tools/deps.sh --tests` for the tests (and the fuzz targets) as well,
 # `tools/deps.sh --bench` for the benchmarks of tools/bench. Runs apt-get through sudo when not

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The template of the desktop catalogues: the texts of the menu entry and the software-centre
 # record that are translated, taken from their configured, untranslated forms in a build (the
 # program's name comes from project(), so only the configured files hold the texts as shown).

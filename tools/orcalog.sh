@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the Orca screen reader says while the program is worked from the keyboard: starts Orca and
 # the program under Xvfb on a private D-Bus session, presses each STEP with xdotool (key names;
 # several in one quoted step), then prints the speech of Orca's debug log, step by step.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Pictures of Quillmere in one language, as a translator or a reviewer checks them: the splash,
 # the main window, its File menu open, and the message as it ends, each a PNG of a virtual
 # 1024 x 768 screen (Xvfb, driven by xdotool; `tools/deps.sh --tests` installs both).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Pictures of one scripted session of Quillmere, the same on every run of the same build, so that
 # two builds can be compared pixel for pixel. On a fresh 1280 x 1024 virtual screen (Xvfb, no
 # window manager; large enough for the window at 200 percent, 1264 x 886), in English:

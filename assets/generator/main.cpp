@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quillmere_assetgen <outdir>: draws the program's pictures and makes its sounds and writes
 // them into outdir. What it draws depends on nothing but this code.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text (as UTF-8 and as raw UTF-16) and any 64-bit pattern through the number reader.
 #include "platform/numbers.h"
 

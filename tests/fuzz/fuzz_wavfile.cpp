@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a sound file: readWav must return, quickly, either nothing or a sound that can be
 // played as it stands.
 #include "platform/wavfile.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Resident memory of main windows, measured from /proc/self/status. Prints key=value lines:
 //   quillmere_memory peak            peak_kb: the peak with one main window up
 //   quillmere_memory windows N       rss_kb_1, rss_kb_N and per_window_kb for N windows side by

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Google Benchmark, in-process on Qt's offscreen platform: a click on a bead delivered as window
 // events, the two read-out routines on their own, a fresh main window as Reset makes one, and
 // what the sound service adds to the length of the click sound.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Dunmarrow
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up and memory: the least a Qt Widgets program does to show a window.
 // With --peak it prints its peak resident memory in B once the window is up, and ends. With
 // --text the window holds one line of text, which needs the font database.

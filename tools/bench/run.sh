@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every benchmark against one build and prints the figures of docs/performance.md.
 # Usage: tools/bench/run.sh [BUILD_DIR]      (default: build; needs `--target bench` built there)
 # Starts its own X server (Xvfb) unless DISPLAY is set; needs tools/deps.sh --bench.

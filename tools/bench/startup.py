@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Dunmarrow
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up time: from starting a program to the X server mapping its first window.
 
 Usage: startup.py [--runs N] PROGRAM REFERENCE [OTHER...]   (DISPLAY must name an X server)
