@@ -175,7 +175,10 @@ void PracticeMode::nextTask()
         m_strip->focusAnswer();
     else
         m_window->frame()->tabStop()->setFocus(Qt::OtherFocusReason);
-    m_window->client()->announce(taskText(m_inWords->isChecked()));
+    // After the focus has been told: a screen reader that is still reading out the bead or
+    // the button the focus left would drop a notification that came meanwhile.
+    QTimer::singleShot(0, this,
+                       [this] { m_window->client()->announce(taskText(m_inWords->isChecked())); });
 }
 
 void PracticeMode::check()
