@@ -22,6 +22,7 @@ packages=(
     # Speech: Qt's speech library (whose headers need Qt's QML integration, which Debian 12's
     # qt6-speech-dev does not bring), its speech-dispatcher plugin and a voice.
     qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
+    speech-dispatcher-espeak-ng # speech-dispatcher only recommends its espeak-ng module
 )
 for option in "$@"; do
     case "$option" in
@@ -29,7 +30,7 @@ for option in "$@"; do
         packages+=(xvfb xauth xdotool xclip x11-utils imagemagick python3-xlib
             desktop-file-utils appstream librsvg2-bin dpkg-dev file
             dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 # the screen-reader client test
-            speech-dispatcher-espeak-ng orca # the speech test's voice, tools/orcalog.sh
+            orca # tools/orcalog.sh
             clang-14 libclang-rt-14-dev # the fuzz preset: clang++-14 and libFuzzer
             man-db reuse debhelper lintian autopkgtest) # manual, licences, Debian package
         ;;
