@@ -21,22 +21,31 @@ ALSA_CONFIG_PATH=$tmp/asound speech-dispatcher -s -t 0 -C "$tmp/conf" -c unix_so
 speechd=$!
 export SPEECHD_ADDRESS=unix_socket:$tmp/socket QUILLMERE_SEED=1
 log=$tmp/speech-dispatcher.log
-said() { # F5, then the text and language the voice was given, as speech-dispatcher logs them
+said() { # a step (F5, unless one is given), then the text and language the voice was given, as
+    # speech-dispatcher logs them; nothing when it was given none within $wait tenths of a second
     local before && before=$(grep -ac 'output module: |<speak>' "$log" 2>/dev/null)
-    xdotool key F5
-    for _ in $(seq 100); do
+    if [[ $# -gt 0 ]]; then "$@"; else xdotool key F5; fi
+    for _ in $(seq "${wait:-100}"); do
         [[ $(grep -ac 'output module: |<speak>' "$log") -gt $before ]] && break; sleep 0.1; done
+    [[ $(grep -ac 'output module: |<speak>' "$log") -gt $before ]] || return 0
     grep -a 'output module: |<speak>\|^language=' "$log" | tail -n 2 | tac |
         sed 's/.*<speak>\(.*\)<\/speak>.*/\1/;s/^language=//' | paste -sd '|'
 }
-# 1. English: the total, then a bead clicked while the voice speaks; the task of a practice round.
+# 1. English: the total, then a bead clicked while the voice speaks; the task of a practice round;
+# every total said, but not while the task is open.
 start_program "$program" "$tmp/errors" && xdotool key a && find_main_window
 click_bead 14 6 && click_bead 0 3
 check "F5 says the total in words, in English" "$(said)" "The total is thirteen.|en-latn-us"
 click_bead 0 4 beam
 check "the window takes a click while the voice speaks" "$(total)" 11
-xdotool key alt+p s && sleep 0.3
+xdotool key alt+p s && sleep 0.3 && strip=1710
 check "F5 in practice says the task, its number in words" "$(said)" "Show five|en-latn-us"
+# Speak Every Total: never while a task holds the total back (fault: the answer given away).
+xdotool key alt+p e && sleep 0.3
+check "every total: none while a task is open" "$(wait=30 said click_bead 0 1)" ""
+xdotool key alt+p t && sleep 0.5 && strip=0
+check "every total: the new one, once the answers show" "$(said click_bead 0 1 beam)" \
+    "The total is four.|en-latn-us"
 kill "$pid"
 # 2. German: the number in German words, the German voice (the sentence is the translator's).
 LANG=de_DE.UTF-8 start_program "$program" "$tmp/errors" && xdotool key a && find_main_window
