@@ -64,8 +64,9 @@ void Aloud::sayNow()
 
 void Aloud::frameChanged()
 {
-    // Not while the total is held back: it would give the answer away.
-    if (m_everyTotal->isChecked() && !m_window->taskOpen() && m_window->frame()->answersVisible())
+    // Not while the total is held back (the answers hidden, as they are while a practice task is
+    // open): it would give the answer away.
+    if (m_everyTotal->isChecked() && m_window->frame()->answersVisible())
         say(total());
 }
 

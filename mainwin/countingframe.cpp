@@ -194,9 +194,13 @@ void CountingFrame::setBoard(const std::vector<board::Bead> &clicks)
     }
 }
 
+bool CountingFrame::answersVisible() const
+{
+    return !m_labels[0]->isHidden(); // the labels are shown and hidden together
+}
+
 void CountingFrame::setAnswersVisible(bool visible)
 {
-    m_answersVisible = visible;
     for (RodLabel *label : m_labels)
         label->setShown(visible);
 }

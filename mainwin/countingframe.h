@@ -59,7 +59,7 @@ public:
 
     // Shows or hides the rod labels.
     void setAnswersVisible(bool visible);
-    bool answersVisible() const { return m_answersVisible; }
+    bool answersVisible() const;
 
     // What a screen reader hears after an action on `bead`: where it now stands, and its rod's
     // value unless the answers are hidden.
@@ -84,7 +84,6 @@ private:
     std::array<QAccessible::Id, board::RodCount> m_rodGroups{};
     BeadControl *m_tabStop = nullptr;
     QWidget *m_beforeTabStop = nullptr;
-    bool m_answersVisible = true;
 };
 
 } // namespace mainwin

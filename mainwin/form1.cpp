@@ -228,10 +228,7 @@ void Form1::writeRodValues(bool base16)
 
 void Form1::BaseView()
 {
-    writeRodValues(false);
-    m_TextValue = board().total();
-    setTotalText(platform::decimalText(m_TextValue));
-    showBase16(false);
+    showReadOut(false);
 }
 
 bool Form1::HexView()

@@ -97,7 +97,6 @@ public:
     bool showsBase16() const;
     void showReadOut(bool base16);
     void setTaskOpen(bool open);
-    bool taskOpen() const { return m_taskOpen; }
 
 private:
     void buildReadOut();

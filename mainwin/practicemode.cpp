@@ -19,7 +19,6 @@
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTimer>
 
 #include <random>
@@ -156,21 +155,15 @@ QString PracticeMode::spokenTask() const
 void PracticeMode::nextTask()
 {
     const board::practice::Task &task = m_practice->next(m_exercise, m_level);
-    std::vector<board::Bead> clicks;
-    for (int rod = 0; rod < board::RodCount; ++rod) {
-        for (const board::Bead bead : board::practice::beadsForValue(rod, task.rodValues[rod]))
-            clicks.push_back(bead);
-    }
     m_window->setTaskOpen(true);
-    m_window->frame()->setBoard(clicks);
+    setFrame(task.rodValues);
     m_window->showReadOut(m_base16);
     m_strip->setTask(taskText(m_inWords->isChecked()));
     m_strip->setAnswerWanted(m_exercise == Exercise::ReadFrame);
     m_strip->setCheckable(true);
     m_strip->setShowMeOffered(false);
     m_strip->setFeedback({});
-    //: The score of this run: tasks right of tasks done.
-    m_strip->setScore(tr("%1 right of %2").arg(m_practice->right()).arg(m_practice->done()));
+    showScore();
     if (m_exercise == Exercise::ReadFrame)
         m_strip->focusAnswer();
     else
@@ -226,12 +219,10 @@ void PracticeMode::showMe()
     const board::practice::Task &task = m_practice->task();
     if (m_exercise == Exercise::ShowNumber) {
         // The number on the frame, the rods from the right filled in turn.
-        std::vector<board::Bead> clicks;
-        for (int rod = 0, left = task.number; left > 0; ++rod, left -= 15) {
-            for (const board::Bead bead : board::practice::beadsForValue(rod, std::min(left, 15)))
-                clicks.push_back(bead);
-        }
-        m_window->frame()->setBoard(clicks);
+        std::array<std::int16_t, board::RodCount> rodValues{};
+        for (int rod = 0, left = task.number; left > 0; ++rod, left -= 15)
+            rodValues[rod] = std::int16_t(std::min(left, 15));
+        setFrame(rodValues);
     }
     //: After Show Me: the answer; %1 is the number.
     taskEnded(tr("The frame shows %1.").arg(number(task.number)));
@@ -243,9 +234,25 @@ void PracticeMode::taskEnded(const QString &feedback)
     m_window->showReadOut(m_base16);
     m_strip->setCheckable(false);
     m_strip->setShowMeOffered(false);
-    m_strip->setScore(tr("%1 right of %2").arg(m_practice->right()).arg(m_practice->done()));
+    showScore();
     say(feedback);
     m_strip->focusNext();
+}
+
+void PracticeMode::setFrame(const std::array<std::int16_t, board::RodCount> &rodValues)
+{
+    std::vector<board::Bead> clicks;
+    for (int rod = 0; rod < board::RodCount; ++rod) {
+        for (const board::Bead bead : board::practice::beadsForValue(rod, rodValues[rod]))
+            clicks.push_back(bead);
+    }
+    m_window->frame()->setBoard(clicks);
+}
+
+void PracticeMode::showScore()
+{
+    //: The score of this run: tasks right of tasks done.
+    m_strip->setScore(tr("%1 right of %2").arg(m_practice->right()).arg(m_practice->done()));
 }
 
 void PracticeMode::say(const QString &feedback)

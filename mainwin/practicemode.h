@@ -48,6 +48,9 @@ private:
     void check();
     void showMe();
     void taskEnded(const QString &feedback);
+    // A fresh frame with each rod set to its value, as a pupil would click it.
+    void setFrame(const std::array<std::int16_t, board::RodCount> &rodValues);
+    void showScore();
     void showStrip(bool shown);
     QString number(int value) const;
     QString taskText(bool inWords) const;

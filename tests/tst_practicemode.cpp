@@ -31,7 +31,7 @@ private slots:
             "Show 5 | hidden: Your frame shows 4. You need 1 more. | shown: Right! The frame shows 5. | total 5, 1 right of 1");
         row("Show a Number: over, Show Me offered after two tries", "show, rod 3 bead 6, PracticeCheck, PracticeShowMe, PracticeCheck, PracticeShowMe",
             "Show 5 | hidden: Your frame shows 10. You need 5 fewer. | hidden: Your frame shows 10. You need 5 fewer. | hidden: Your frame shows 10. You need 5 fewer. | shown: The frame shows 5. | total 5, 0 right of 1");
-        row("Read the Frame: not read, wrong, then right", "read, type x, PracticeCheck, type 4, PracticeCheck, type 05, PracticeCheck",
+        row("Read the Frame: not read, wrong, then right by Enter", "read, type x, PracticeCheck, type 4, PracticeCheck, type 05, Enter",
             "What is the frame's total? | hidden: Not yet. Try again. | hidden: Not yet. Try again. | shown: Right! The frame shows 5. | total 5, 1 right of 1");
         row("base 16: tasks and answers in base 16", "ComHex, show, PracticeNext, rod 0 bead 6, PracticeCheck",
             "Show 5 | Show A | shown: Right! The frame shows A. | total A, 1 right of 2");
@@ -78,9 +78,11 @@ private slots:
                 QTest::keySequence(&form, QKeySequence(step));
             else if (step.startsWith("type"))
                 form.findChild<QLineEdit *>("PracticeAnswer")->setText(step.section(' ', 1));
+            else if (step == "Enter") // fault: Enter in the answer box not checking
+                QTest::keyClick(form.findChild<QLineEdit *>("PracticeAnswer"), Qt::Key_Return);
             else
                 press(&form, qPrintable(step));
-            if (step == "PracticeCheck" || step == "PracticeShowMe")
+            if (step == "PracticeCheck" || step == "PracticeShowMe" || step == "Enter")
                 trace << (hidden() ? "hidden: " : "shown: ") + text("PracticeFeedback");
             else if (text("PracticeTask") + text("PracticeFeedback") != before)
                 trace << text("PracticeTask");
